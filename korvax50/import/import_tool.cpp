@@ -1,0 +1,178 @@
+#include "import_tool.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+#include "../mst_file.h"
+#include "../mst_reader.h"
+#include "../mst_writer.h"
+#include "../qso_text_form.h"
+#include "adif_mapping.h"
+#include "adif_reader.h"
+
+namespace korvax {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: korvax_import [--adif | --text] [--utf8] [--qth-field NAME] [--qsl-mark C]\n"
+    "                     [--keep-order] INPUT OUTPUT.mst\n"
+    "       korvax_import --dump FILE.mst\n";
+
+constexpr int kExitUsage = 1;
+constexpr int kExitInput = 2;
+constexpr int kExitOutput = 3;
+
+bool ReadWholeFile(const std::string& path, std::string* text) {
+  MstFile file = MstFile::OpenForRead(path);
+  int64_t size = file.Size();
+  if (!file.is_open() || size < 0) return false;
+  text->resize(static_cast<size_t>(size));
+  return file.ReadAt(0, text->data(), text->size()) == size;
+}
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  text = text.substr(text.size() - suffix.size());
+  for (size_t i = 0; i < suffix.size(); ++i) {
+    char c = text[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != suffix[i]) return false;
+  }
+  return true;
+}
+
+int Dump(const std::string& path, std::ostream& out, std::ostream& err) {
+  MstReader reader;
+  if (reader.Open(path) != MstOpenResult::kOk) {
+    err << "korvax_import: " << path << " is not a readable QSO database\n";
+    return kExitInput;
+  }
+  for (int32_t number = 1; number <= reader.count(); ++number) {
+    const unsigned char* stored = nullptr;
+    if (!reader.Read(number, &stored)) {
+      err << "korvax_import: record " << number << " cannot be read\n";
+      return kExitInput;
+    }
+    out << FormatQsoTextLine(DecodeMstRecord(stored)) << "\r\n";
+  }
+  return 0;
+}
+
+struct ImportRequest {
+  enum class Form { kByName, kAdif, kText } form = Form::kByName;
+  AdifMapping mapping;
+  bool keep_order = false;
+  std::string input;
+  std::string output;
+};
+
+bool ReadAdifRecords(const std::string& text, const ImportRequest& request,
+                     std::vector<MstRecord>* records, std::ostream& err) {
+  AdifText adif;
+  std::string error;
+  if (!ParseAdif(text, &adif, &error)) {
+    err << "korvax_import: " << request.input << ": " << error << "\n";
+    return false;
+  }
+  struct Keyed {
+    std::string key;
+    MstRecord record;
+  };
+  std::vector<Keyed> keyed;
+  int skipped = 0;
+  for (const AdifQso& qso : adif.qsos) {
+    Keyed item;
+    std::string why;
+    if (MapAdifQso(qso, request.mapping, &item.record, &item.key, &why)) {
+      keyed.push_back(std::move(item));
+    } else {
+      ++skipped;
+    }
+  }
+  if (skipped > 0) err << "korvax_import: " << skipped << " QSOs skipped (no CALL or QSO_DATE)\n";
+  if (adif.unterminated > 0) err << "korvax_import: fields after the last <EOR> ignored\n";
+  // Record numbers should grow with time, as the tally reads newest first.
+  if (!request.keep_order) {
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+  }
+  for (Keyed& item : keyed) records->push_back(std::move(item.record));
+  return true;
+}
+
+int Import(const ImportRequest& request, std::ostream& out, std::ostream& err) {
+  std::string text;
+  if (!ReadWholeFile(request.input, &text)) {
+    err << "korvax_import: cannot read " << request.input << "\n";
+    return kExitInput;
+  }
+  bool adif = request.form == ImportRequest::Form::kAdif ||
+              (request.form == ImportRequest::Form::kByName &&
+               (EndsWithNoCase(request.input, ".adi") || EndsWithNoCase(request.input, ".adif")));
+  std::vector<MstRecord> records;
+  if (adif) {
+    if (!ReadAdifRecords(text, request, &records, err)) return kExitInput;
+  } else {
+    std::string error;
+    if (!ParseQsoText(text, &records, &error)) {
+      err << "korvax_import: " << request.input << ": " << error << "\n";
+      return kExitInput;
+    }
+  }
+  MstWriter writer(request.output);
+  int cut = 0;
+  for (const MstRecord& record : records) {
+    if (!writer.Append(record)) ++cut;
+  }
+  if (!writer.ok() || !writer.Finish()) {
+    err << "korvax_import: cannot write " << request.output << "\n";
+    return kExitOutput;
+  }
+  if (cut > 0) err << "korvax_import: " << cut << " QSOs had texts cut to fit their fields\n";
+  out << "korvax_import: " << records.size() << " QSOs written to " << request.output << "\n";
+  return 0;
+}
+
+}  // namespace
+
+int RunImportTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 2 && args[0] == "--dump") return Dump(args[1], out, err);
+  ImportRequest request;
+  std::vector<std::string> files;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    bool has_value = i + 1 < args.size();
+    if (arg == "--adif") {
+      request.form = ImportRequest::Form::kAdif;
+    } else if (arg == "--text") {
+      request.form = ImportRequest::Form::kText;
+    } else if (arg == "--utf8") {
+      request.mapping.utf8 = true;
+    } else if (arg == "--keep-order") {
+      request.keep_order = true;
+    } else if (arg == "--qth-field" && has_value) {
+      request.mapping.qth_field = args[++i];
+      for (char& c : request.mapping.qth_field) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      }
+    } else if (arg == "--qsl-mark" && has_value && args[i + 1].size() == 1 &&
+               static_cast<unsigned char>(args[i + 1][0]) > ' ') {
+      request.mapping.qsl_mark = args[++i][0];
+    } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
+      err << kUsage;
+      return kExitUsage;
+    } else {
+      files.push_back(arg);
+    }
+  }
+  if (files.size() != 2) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  request.input = files[0];
+  request.output = files[1];
+  return Import(request, out, err);
+}
+
+}  // namespace korvax

@@ -1,0 +1,55 @@
+#include "mst_writer.h"
+
+#include <utility>
+
+namespace korvax {
+namespace {
+constexpr size_t kBufferRecords = 4096;
+}
+
+MstWriter::MstWriter(std::string path) : path_(std::move(path)), temp_path_(path_ + ".tmp") {
+  file_ = MstFile::CreateForWrite(temp_path_);
+  ok_ = file_.is_open();
+  buffer_.reserve(kBufferRecords * kMstRecordSize);
+}
+
+MstWriter::~MstWriter() {
+  if (!finished_ && file_.is_open()) {
+    file_.Close();
+    RemoveFile(temp_path_);
+  }
+}
+
+bool MstWriter::Append(const MstRecord& record) {
+  size_t at = buffer_.size();
+  buffer_.resize(at + kMstRecordSize);
+  bool whole = EncodeMstRecord(record, buffer_.data() + at);
+  if (count_ == kMstMaxRecords) ok_ = false;
+  ++count_;
+  if (buffer_.size() >= kBufferRecords * kMstRecordSize) FlushBuffer();
+  return whole;
+}
+
+bool MstWriter::FlushBuffer() {
+  if (buffer_.empty()) return ok_;
+  if (ok_ && !file_.WriteAt(kMstHeaderSize + written_, buffer_.data(), buffer_.size())) ok_ = false;
+  written_ += buffer_.size();
+  buffer_.clear();
+  return ok_;
+}
+
+bool MstWriter::Finish() {
+  if (finished_) return ok_;
+  finished_ = true;
+  FlushBuffer();
+  unsigned char header[kMstHeaderSize];
+  EncodeMstHeader(count_, header);
+  if (ok_ && !file_.WriteAt(0, header, sizeof header)) ok_ = false;
+  if (ok_ && !file_.Flush()) ok_ = false;
+  if (!file_.Close()) ok_ = false;
+  if (ok_ && !ReplaceFileWith(temp_path_, path_)) ok_ = false;
+  if (!ok_) RemoveFile(temp_path_);
+  return ok_;
+}
+
+}  // namespace korvax

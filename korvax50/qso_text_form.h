@@ -1,0 +1,23 @@
+// The QSO text form: one QSO per line, ten tab-separated fields (call, date, time, QTH
+// code, QSL mark, frequency, mode, portable flag, Remarks1, Remarks2), Shift-JIS. The
+// import tool reads it, its dump writes it, and tests and the demo use it to describe
+// databases in plain text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "mst_format.h"
+
+namespace korvax {
+
+// One line without its line end. Tabs and line breaks inside texts become blanks.
+std::string FormatQsoTextLine(const MstRecord& record);
+// Parses one line (a trailing CR is ignored). Missing trailing fields are empty.
+bool ParseQsoTextLine(std::string_view line, MstRecord* record, std::string* error);
+// Parses a whole text; empty lines and lines starting with '#' are skipped. On an error
+// `error` names the line.
+bool ParseQsoText(std::string_view text, std::vector<MstRecord>* records, std::string* error);
+
+}  // namespace korvax

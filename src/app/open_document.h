@@ -1,0 +1,10 @@
+// Opening a file or URL through the shell, with the program's one failure message.
+#pragma once
+
+#include <string_view>
+
+namespace app {
+
+void OpenDocument(std::string_view target);
+
+}  // namespace app

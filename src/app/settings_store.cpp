@@ -1,0 +1,180 @@
+#include "app/settings_store.h"
+
+#include <algorithm>
+
+#include "app/string_lx.h"
+#include "base/cp932.h"
+#include "base/file_error.h"
+#include "base/platform.h"
+#include "base/string_utils.h"
+#include "base/text_file.h"
+
+namespace {
+
+constexpr size_t kMaxValueLength = 65535;
+
+bool SameName(std::string_view a, std::string_view b) {
+  return platform::CompareTextIgnoreCase(a, b) == 0;
+}
+
+// Position of the "=" that ends `key` in `line`, or npos when the line is not that key.
+size_t KeyEnd(std::string_view line, std::string_view key) {
+  const size_t equals = line.find('=');
+  if (equals == std::string_view::npos || !SameName(line.substr(0, equals), key)) {
+    return std::string_view::npos;
+  }
+  return equals;
+}
+
+template <class Lines>
+auto FindKeyLine(Lines& lines, std::string_view key) {
+  return std::find_if(lines.begin(), lines.end(), [key](const std::string& line) {
+    return KeyEnd(line, key) != std::string_view::npos;
+  });
+}
+
+// A line break inside a name or value would split the line when the file is read back.
+std::string OneLine(std::string_view text) {
+  std::string line(text);
+  std::replace_if(line.begin(), line.end(),
+                  [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+  return line;
+}
+
+// At most kMaxValueLength bytes, never ending in the first half of a character.
+std::string_view CapValue(std::string_view value) {
+  if (value.size() <= kMaxValueLength) return value;
+  size_t end = 0;
+  while (end + cp932::CharLength(value, end) <= kMaxValueLength) {
+    end += cp932::CharLength(value, end);
+  }
+  return value.substr(0, end);
+}
+
+}  // namespace
+
+TKrxIni::TKrxIni(std::string file_name) : FileName(std::move(file_name)) {
+  if (FileName.empty() || !FileExists(FileName)) return;
+  std::string bytes;
+  if (!ReadWholeFile(FileName, bytes).ok() || bytes.find('\0') != std::string::npos) {
+    throw FileError::CannotOpen(FileName);
+  }
+  const std::vector<std::string> lines = SplitLines(bytes);
+  Parse(lines);
+  Snapshot = JoinLinesCrLf(lines);
+}
+
+TKrxIni::~TKrxIni() {
+  try {
+    SaveIfChanged();
+  } catch (...) {
+    // Nothing may leave a destructor; the write failure itself was already reported.
+  }
+}
+
+void TKrxIni::Parse(const std::vector<std::string>& lines) {
+  Sections.clear();
+  Section* current = nullptr;
+  for (const std::string& line : lines) {
+    if (line.empty() || line.front() == ';') continue;
+    if (line.front() == '[' && line.back() == ']') {
+      Sections.push_back({line.substr(1, line.size() - 2), {}});
+      current = &Sections.back();
+    } else if (current != nullptr) {
+      current->lines.push_back(line);
+    }
+  }
+}
+
+TKrxIni::Section* TKrxIni::FindSection(std::string_view name) {
+  auto found = std::find_if(Sections.begin(), Sections.end(),
+                            [name](const Section& section) { return SameName(section.name, name); });
+  return found == Sections.end() ? nullptr : &*found;
+}
+
+const TKrxIni::Section* TKrxIni::FindSection(std::string_view name) const {
+  auto found = std::find_if(Sections.begin(), Sections.end(),
+                            [name](const Section& section) { return SameName(section.name, name); });
+  return found == Sections.end() ? nullptr : &*found;
+}
+
+std::string TKrxIni::ReadString(std::string_view section, std::string_view key,
+                                std::string_view default_value) const {
+  const Section* found = FindSection(section);
+  if (found == nullptr) return std::string(default_value);
+  for (const std::string& line : found->lines) {
+    const size_t key_end = KeyEnd(line, key);
+    if (key_end == std::string_view::npos) continue;
+    const std::string_view value = std::string_view(line).substr(key_end + 1);
+    return std::string(TrimRightBlanks(CapValue(value)));
+  }
+  return std::string(default_value);
+}
+
+int TKrxIni::ReadInteger(std::string_view section, std::string_view key, int default_value) const {
+  const std::string text = ReadString(section, key, std::to_string(default_value));
+  return ParseInteger(text).value_or(0);
+}
+
+void TKrxIni::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  if (key.find('=') != std::string_view::npos) return;
+  const std::string section_name = OneLine(section);
+  const std::string key_text = OneLine(key);
+  Section* found = FindSection(section_name);
+  if (found == nullptr) {
+    Sections.push_back({section_name, {}});
+    found = &Sections.back();
+  }
+  std::string line = key_text + "=" + OneLine(value);
+  auto existing = FindKeyLine(found->lines, key_text);
+  if (existing != found->lines.end()) {
+    *existing = std::move(line);
+  } else {
+    found->lines.push_back(std::move(line));
+  }
+}
+
+void TKrxIni::WriteInteger(std::string_view section, std::string_view key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void TKrxIni::WriteOrDelete(std::string_view section, std::string_view key, std::string_view value) {
+  if (!value.empty()) {
+    WriteString(section, key, value);
+  } else {
+    DeleteKey(section, key);
+  }
+}
+
+void TKrxIni::EraseSection(std::string_view section) {
+  const Section* found = FindSection(section);
+  if (found != nullptr) Sections.erase(Sections.begin() + (found - Sections.data()));
+}
+
+void TKrxIni::DeleteKey(std::string_view section, std::string_view key) {
+  Section* found = FindSection(section);
+  if (found == nullptr) return;
+  auto line = FindKeyLine(found->lines, key);
+  if (line != found->lines.end()) found->lines.erase(line);
+}
+
+TStringLX TKrxIni::BuildFile() const {
+  TStringLX file;
+  for (const Section& section : Sections) {
+    file.lines.push_back("[" + section.name + "]");
+    file.lines.insert(file.lines.end(), section.lines.begin(), section.lines.end());
+    file.lines.emplace_back();
+  }
+  return file;
+}
+
+std::string TKrxIni::Text() const { return BuildFile().Text(); }
+
+void TKrxIni::SaveIfChanged() {
+  if (saved_) return;
+  saved_ = true;
+  if (FileName.empty()) return;
+  const TStringLX file = BuildFile();
+  if (file.Text() == Snapshot) return;
+  file.SaveToFile(FileName);
+}

@@ -1,0 +1,66 @@
+// TKrxIni: an INI-style settings file kept in memory. Reads answer from memory, writes
+// collect in memory, and the file is written once, at release, and only when its
+// rebuilt text differs from what was read. The store owns its sections and lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/string_lx.h"
+
+class TKrxIni {
+ public:
+  // Loads `file_name` when it exists. Throws FileError ("ﾌｧｲﾙ %s は開けません") when
+  // the file exists but cannot be read, or holds a NUL byte (it is then not a text
+  // settings file, and rewriting it would destroy what follows the NUL). An empty name
+  // gives a store that lives in memory only and is never written.
+  explicit TKrxIni(std::string file_name);
+  // Release: SaveIfChanged, unless it ran already.
+  ~TKrxIni();
+  TKrxIni(const TKrxIni&) = delete;
+  TKrxIni& operator=(const TKrxIni&) = delete;
+
+  // The value without trailing blanks and control characters (at most 65535 bytes, cut
+  // between characters), or `default_value` when the section or key is missing.
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view default_value) const;
+  // A missing key gives `default_value`; a present value that is not a valid integer
+  // gives 0.
+  int ReadInteger(std::string_view section, std::string_view key, int default_value) const;
+
+  // Replaces the first line of the key in place, or appends one (and the section) when
+  // missing. Line breaks and NUL in the texts become blanks, so a value can never break
+  // the file into other lines. A key holding "=" could never be read back and is not
+  // written.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  void WriteInteger(std::string_view section, std::string_view key, int value);
+  // WriteString for a non-empty value, DeleteKey for an empty one.
+  void WriteOrDelete(std::string_view section, std::string_view key, std::string_view value);
+  // Removes the first section of that name with all its lines.
+  void EraseSection(std::string_view section);
+  // Removes the first line of the key in the first section of that name.
+  void DeleteKey(std::string_view section, std::string_view key);
+
+  // The file text as it would be written now.
+  std::string Text() const;
+  // Writes the file when Text() differs from what was read. Runs once: later calls and
+  // the destructor do nothing. A write failure is reported by TStringLX.
+  void SaveIfChanged();
+
+ private:
+  struct Section {
+    std::string name;
+    std::vector<std::string> lines;  // raw lines, kept exactly as read or written
+  };
+
+  void Parse(const std::vector<std::string>& lines);
+  TStringLX BuildFile() const;
+  Section* FindSection(std::string_view name);
+  const Section* FindSection(std::string_view name) const;
+
+  std::string FileName;
+  std::string Snapshot;  // the text read at creation, lines re-joined with CR LF
+  std::vector<Section> Sections;
+  bool saved_ = false;
+};

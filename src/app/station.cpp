@@ -1,0 +1,231 @@
+// The main window's lifecycle: creation, first display, closing and destruction, and the
+// window-level commands.
+#include "app/station.h"
+
+#include <algorithm>
+
+#include "app/file_names.h"
+#include "app/forms.h"
+#include "app/number_text.h"
+#include "app/settings_fonts.h"
+#include "app/sorva_b.h"
+#include "app/texts.h"
+#include "base/file_error.h"
+#include "korvax50.h"
+#include "ui/application.h"
+#include "ui/message_box.h"
+
+TStation* Station = nullptr;
+
+namespace {
+
+constexpr char kDefaultPos[] = "9,9,640,480,100,196,56,230,99";
+constexpr size_t kPosTextLimit = 255;
+constexpr int kDefaultRmks = 337;
+
+// "Set"/"Rmks" bits.
+constexpr int kRmksComboMask = 0x7;
+constexpr int kRmksRadio8 = 1 << 3;
+constexpr int kRmksRadio0 = 1 << 4;
+constexpr int kRmksRadio1 = 1 << 5;
+constexpr int kRmksRadio2 = 1 << 6;
+constexpr int kRmksRadio3 = 1 << 7;
+constexpr int kRmksRadio4 = 1 << 8;
+constexpr int kRmksRadio5 = 1 << 9;
+constexpr int kRmksRadio6 = 1 << 10;
+constexpr int kRmksRadio7 = 1 << 11;
+constexpr int kRmksKoteiChecked = 1 << 12;
+constexpr int kRmksKoteiGrayed = 1 << 13;
+
+ui::WindowState WindowStateFrom(int value) {
+  switch (value) {
+    case 1:
+      return ui::WindowState::kMinimized;
+    case 2:
+      return ui::WindowState::kMaximized;
+    default:
+      return ui::WindowState::kNormal;
+  }
+}
+
+}  // namespace
+
+TStation::TStation() : ui::TForm("TStation") {
+  Station = this;
+  CreateMenuItems();
+  Save1->SetEnabled(false);
+  for (auto* item : {A1.get(), E1.get(), D1.get(), W1.get()}) item->SetEnabled(false);
+  Edit2.SetReadOnly(true);
+  StatBar1.SetPanels({160, -1});
+  dGrid1.SetColCount(6);
+  dGrid1.SetDefaultColWidth(40);
+  ConnectEvents();
+  FormCreate();
+}
+
+TStation::~TStation() {
+  FormDestroy();
+  Station = nullptr;
+}
+
+void TStation::FormCreate() {
+  const std::string settings_file = app::ChangeFileExt(ui::Application().ExeName, ".ini");
+  try {
+    Settings = std::make_unique<TKrxIni>(settings_file);
+  } catch (const FileError& error) {
+    // The run goes on with the defaults; the unreadable file is never overwritten.
+    ui::Application().MessageBox(error.what(), app::kAppTitle, ui::kMbOk | ui::kMbIconError);
+    Settings = std::make_unique<TKrxIni>(std::string());
+  }
+  RowMap.assign(1, 0);
+}
+
+void TStation::FormShow() {
+  LayoutControls();
+
+  std::string pos = Settings->ReadString("Main", "Pos", kDefaultPos);
+  if (pos.size() > kPosTextLimit) pos.resize(kPosTextLimit);
+  size_t cursor = 0;
+  WindowBounds[0] = static_cast<int16_t>(StrToLong(pos.c_str()));
+  for (size_t n = 1; n < WindowBounds.size(); ++n) {
+    WindowBounds[n] = static_cast<int16_t>(app::NextNumber(pos, cursor));
+  }
+  SetBounds({WindowBounds[0], WindowBounds[1], WindowBounds[2], WindowBounds[3]});
+  ui::Application().ProcessMessages();
+  for (int col = 1; col <= 5; ++col) {
+    const int width = app::NextNumber(pos, cursor);
+    if (width > 1) dGrid1.SetColWidths(col, width);
+  }
+  int state = app::NextNumber(pos, cursor);
+  if (state < 0 || state > 2) state = 0;
+  const int saved_top_row = app::NextNumber(pos, cursor);
+
+  if (!LoadListAtStartup()) {
+    ui::Application().Terminate();
+    return;
+  }
+  UpdateRecentFiles();
+
+  SetWindowFont(app::ReadFont(*Settings, "Font2", app::kDefaultListFont));
+  ApplyFontLayout(0);
+
+  RestoreCurrentRow();
+  if (saved_top_row > 0 && saved_top_row < dGrid1.RowCount()) dGrid1.SetTopRow(saved_top_row);
+
+  SorvaB->AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, 6);
+  for (int n = 0; n < TSorvaB::kAwardSlots; ++n) {
+    SorvaB->AwdKeywords[static_cast<size_t>(n)] =
+        Settings->ReadString("Set", "Awd" + std::to_string(n), "").substr(0, 6);
+  }
+  ApplyRmksBits(Settings->ReadInteger("Set", "Rmks", kDefaultRmks));
+  SorvaB->WkdChars = app::CopyPadded(Settings->ReadString("Set", "WkdChr", "<>"), 2);
+  SorvaB->CfmChars = app::CopyPadded(Settings->ReadString("Set", "CfmChr", "()"), 2);
+  SorvaB->Check29.SetChecked(state == 1);
+
+  SetWindowFont(app::ReadFont(*Settings, "Font1", app::kDefaultWindowFont));
+  ClassifyKeyword(false);
+  ApplyFontLayout(1);
+
+  FindNext1->SetEnabled(false);
+  for (auto* item : {N6.get(), N7.get(), N8.get()}) item->SetChecked(false);
+  DrawRow = -1;
+  Timer1.SetInterval(2500);
+  Timer1Timer();
+  if (KorvaxWnd < 2 && state == 1) state = 0;
+  dGrid1.OnDrawCell = [this](ui::Widget&, int col, int row, ui::Rect rect, bool selected,
+                             ui::Canvas& canvas) { dGrid1DrawCell(col, row, rect, selected, canvas); };
+  SetWindowState(WindowStateFrom(state));
+  SetCaption(std::string(app::kVersionText) + ListFileName);
+}
+
+// Bits 0..13 of "Set"/"Rmks" into the tally dialog's controls.
+void TStation::ApplyRmksBits(int bits) {
+  TSorvaB& dialog = *SorvaB;
+  dialog.Combo1.SetItemIndex(bits & kRmksComboMask);
+  dialog.Radio8.SetChecked(bits & kRmksRadio8);
+  dialog.Radio0.SetChecked(bits & kRmksRadio0);
+  dialog.Radio1.SetChecked(bits & kRmksRadio1);
+  dialog.Radio2.SetChecked(bits & kRmksRadio2);
+  dialog.Radio3.SetChecked(bits & kRmksRadio3);
+  dialog.Radio4.SetChecked(bits & kRmksRadio4);
+  dialog.Radio5.SetChecked(bits & kRmksRadio5);
+  dialog.Radio6.SetChecked(bits & kRmksRadio6);
+  OverwriteMark = (bits & kRmksRadio6) != 0;
+  if (bits & kRmksRadio0) {
+    dialog.Radio7.SetEnabled(true);
+    dialog.Radio7.SetChecked(bits & kRmksRadio7);
+  } else {
+    dialog.Radio7.SetChecked(false);
+    dialog.Radio7.SetEnabled(false);
+  }
+  dialog.KoteiChk.SetChecked(bits & kRmksKoteiChecked);
+  if (bits & kRmksKoteiGrayed) dialog.KoteiChk.SetState(ui::CheckState::kGrayed);
+}
+
+void TStation::FormActivate() { Timer2.SetTimerEnabled(true); }
+
+void TStation::FormCloseQuery(bool& can_close) {
+  int state_to_save = SorvaB->Check29.Checked() ? 1 : static_cast<int>(GetWindowState());
+  if (Save1->Enabled()) {
+    const int answer = ui::Application().MessageBox(
+        SorvaB->AwardName + app::kTextSaveQuestion, app::kAppTitle,
+        ui::kMbYesNoCancel | ui::kMbIconQuestion);
+    if (answer == ui::kIdCancel) {
+      can_close = false;
+      return;
+    }
+    if (answer == ui::kIdYes) Save1Click(Save1.get());  // a failure throws: the window stays
+  }
+  if (state_to_save == 0) {
+    const ui::Rect bounds = Bounds();
+    WindowBounds = {static_cast<int16_t>(bounds.left), static_cast<int16_t>(bounds.top),
+                    static_cast<int16_t>(bounds.width), static_cast<int16_t>(bounds.height)};
+  }
+  for (int n = 0; n < kRecentFileCount; ++n) {
+    const std::string key = "FF" + std::to_string(n);
+    if (FF[static_cast<size_t>(n)]->Visible()) {
+      Settings->WriteString("fHist", key, FF[static_cast<size_t>(n)]->Caption());
+    } else {
+      Settings->DeleteKey("fHist", key);
+    }
+  }
+  std::string pos;
+  for (int16_t value : WindowBounds) pos += std::to_string(value) + ",";
+  for (int col = 1; col <= 5; ++col) pos += std::to_string(dGrid1.ColWidths(col)) + ",";
+  pos += std::to_string(state_to_save) + "," + std::to_string(dGrid1.TopRow());
+  Settings->WriteString("Main", "Pos", pos);
+  Settings->WriteInteger("Hist", ListFileName, dGrid1.Row());
+}
+
+void TStation::FormDestroy() {
+  TargetLines.clear();
+  FieldList.clear();
+  DrawFields.clear();
+  Settings.reset();
+}
+
+void TStation::Exit1Click(ui::Widget&) { Close(); }
+
+void TStation::N4Click(ui::Widget&) { SetWindowState(ui::WindowState::kMinimized); }
+
+void TStation::WMExitSizeMove() { ApplyFontLayout(5); }
+
+void TStation::ConnectEvents() {
+  OnShow = [this] { FormShow(); };
+  OnActivate = [this] { FormActivate(); };
+  OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
+  OnExitSizeMove = [this] { WMExitSizeMove(); };
+  OnResize = [this] { LayoutControls(); };
+  OnMouseWheel = [this](int delta) { FormMouseWheel(delta); };
+  Exit1->OnClick = [this](ui::Widget& sender) { Exit1Click(sender); };
+  N4->OnClick = [this](ui::Widget& sender) { N4Click(sender); };
+  O1->OnClick = [this](ui::Widget& sender) { O1Click(&sender); };
+  Save1->OnClick = [this](ui::Widget& sender) { Save1Click(&sender); };
+  S1->OnClick = [this](ui::Widget& sender) { S1Click(&sender); };
+  Sent1->OnClick = [this](ui::Widget& sender) { Sent1Click(&sender); };
+  J1->OnClick = [this](ui::Widget& sender) { J1Click(&sender); };
+  Korvax1->OnClick = [this](ui::Widget& sender) { Korvax1Click(&sender); };
+  Timer1.OnTimer = [this](ui::TTimer&) { Timer1Timer(); };
+  Timer2.OnTimer = [this](ui::TTimer&) { Timer2Timer(); };
+  ConnectViewEvents();
+}

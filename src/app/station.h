@@ -1,0 +1,138 @@
+// The main window: owns the settings store, the target list, the grid view and the
+// menu. Its member functions are defined in the folder of the subsystem they belong to:
+// app/ the lifecycle, targets/ the list file and the list view, tally/ and logger_link/
+// their commands.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/settings_store.h"
+#include "ui/controls.h"
+#include "ui/draw_grid.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/timer.h"
+
+class TStation : public ui::TForm {
+ public:
+  static constexpr int kRecentFileCount = 20;
+
+  TStation();
+  ~TStation() override;
+
+  // Settings store on the program's ".ini" file; written back at destruction.
+  std::unique_ptr<TKrxIni> Settings;
+
+  // The target list (line 0 is the header line) and the view's mapping onto it.
+  std::vector<std::string> TargetLines;
+  std::array<std::string, 9> ColumnTitles;
+  std::vector<int> RowMap;
+  int WorkedCount = 0;
+  std::string ListFileName;
+  std::vector<std::string> FieldList;
+  int CurrentIndex = 1;
+  bool Filtered = false;
+
+  // The row whose fields DrawFields holds while the grid is drawn; -1 = none.
+  std::vector<std::string> DrawFields;
+  int DrawRow = -1;
+  int MarkedRow = 0;
+  bool OverwriteMark = false;
+  std::string StatusFormat;
+
+  // Left, top, width and height of the window in its normal state.
+  std::array<int16_t, 4> WindowBounds{9, 9, 640, 480};
+  // The logging program's main window, 0 when it is not running.
+  std::uintptr_t KorvaxWnd = 0;
+  bool FromLogger = false;
+  bool MouseOverGrid = false;
+  // The window's own font ("Font1"); the grid and the status bar get the list font.
+  ui::Font WindowFont;
+
+  // Components, in creation order.
+  ui::TMainMenu MainM1{*this};
+  std::unique_ptr<ui::TMenuItem> File1, O1, Q1, Save1, E2, N13, Exit1, E11, Find1, FindNext1,
+      Copy1, N16, JCG1, N6, N8, N7, N10, N5, A1, E1, D1, W1, Jump1, Sent1, J1, Korvax1, Show1,
+      S1, N4, Help2, Help1, Go1, N2, N3, N14, ZA1, G1, H2, About1;
+  std::array<std::unique_ptr<ui::TMenuItem>, kRecentFileCount> FF;
+  std::array<std::unique_ptr<ui::TMenuItem>, kRecentFileCount> FX;
+  std::vector<std::unique_ptr<ui::TMenuItem>> AreaMenus;
+  std::vector<std::unique_ptr<ui::TMenuItem>> AreaItems;
+  std::vector<std::unique_ptr<ui::TMenuItem>> Separators;
+
+  ui::TPanel Panel1{*this};
+  ui::TEdit Edit2{Panel1};
+  ui::TComboBox Combo1{Panel1};
+  ui::TDrawGrid dGrid1{*this};
+  ui::TStatusBar StatBar1{*this};
+
+  // Logging-program watch and the one-shot refresh of the current row.
+  ui::TTimer Timer1{*this, 1500, true};
+  ui::TTimer Timer2{*this, 150, false};
+
+  // Lifecycle (app/station.cpp).
+  void FormCreate();
+  void FormShow();
+  void FormActivate();
+  void FormCloseQuery(bool& can_close);
+  void FormDestroy();
+  void Exit1Click(ui::Widget& sender);
+  void N4Click(ui::Widget& sender);
+  void WMExitSizeMove();
+  void ApplyRmksBits(int bits);
+
+  // List file and model (targets/list_file.cpp).
+  bool LoadListAtStartup();
+  void O1Click(ui::Widget* sender);
+  void Save1Click(ui::Widget* sender);
+  bool PrepareList();
+  void ReadTargetLines();
+  bool ShowOpenDialog();
+  void RestoreCurrentRow();
+  void UpdateRecentFiles();
+
+  // List view (targets/list_view.cpp).
+  void dGrid1DrawCell(int col, int row, ui::Rect rect, bool selected, ui::Canvas& canvas);
+  void ApplyFontLayout(int mode);
+  void LayoutControls();
+  void SetWindowFont(const ui::Font& font);
+  // The status line's award summary: StatusFormat filled with the two counts.
+  std::string StatusText() const;
+  void RefreshStatus();
+  void ShowAllRows();
+  void dGrid1KeyDown(int& key, unsigned shift);
+  void dGrid1KeyUp();
+  void dGrid1MouseUp();
+  void dGrid1DblClick();
+  void dGrid1Enter();
+  void dGrid1Exit();
+  void Edit2DblClick();
+  void Edit2Enter();
+  void StatBar1DblClick();
+  void FormMouseWheel(int delta);
+
+  // Award keyword classification and the status line format (tally/).
+  void ClassifyKeyword(bool flag);
+
+  // Commands of later subsystems; inert until they are built.
+  void N6Click(ui::Widget* sender);
+  void S1Click(ui::Widget* sender);
+  void Sent1Click(ui::Widget* sender);
+  void J1Click(ui::Widget* sender);
+  void Korvax1Click(ui::Widget* sender);
+  void Timer1Timer();
+  void Timer2Timer();
+
+ private:
+  int panel_height_ = 36;
+  int status_height_ = 22;
+  int combo_width_ = 160;
+
+  void CreateMenuItems();
+  void ConnectEvents();
+  void ConnectViewEvents();
+};

@@ -1,0 +1,22 @@
+// Installs a headless backend into the application for the lifetime of a test and
+// leaves the application as a fresh process would find it.
+#pragma once
+
+#include "headless/headless_backend.h"
+
+namespace headless {
+
+class ScopedHeadlessApp {
+ public:
+  ScopedHeadlessApp();
+  ~ScopedHeadlessApp();
+  ScopedHeadlessApp(const ScopedHeadlessApp&) = delete;
+  ScopedHeadlessApp& operator=(const ScopedHeadlessApp&) = delete;
+
+  HeadlessBackend& backend() { return backend_; }
+
+ private:
+  HeadlessBackend backend_;
+};
+
+}  // namespace headless

@@ -1,0 +1,10 @@
+// The logging-program commands of the main window. They come with the link to the
+// logging program; until then they do nothing.
+#include "app/station.h"
+
+void TStation::N6Click(ui::Widget*) { ShowAllRows(); }
+void TStation::S1Click(ui::Widget*) {}
+void TStation::Sent1Click(ui::Widget*) {}
+void TStation::J1Click(ui::Widget*) {}
+void TStation::Korvax1Click(ui::Widget*) {}
+void TStation::Timer1Timer() {}

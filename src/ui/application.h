@@ -1,0 +1,64 @@
+// The one application object: its title and program path, the message boxes, the
+// message loop, and the forms it owns. The backend is installed at start-up (the Win32
+// one in the program, the headless one in tests).
+#pragma once
+
+#include <exception>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/backend.h"
+
+namespace ui {
+
+class TForm;
+
+class TApplication {
+ public:
+  void SetBackend(Backend* backend) { backend_ = backend; }
+  Backend& backend();
+
+  std::string Title;    // caption of the program's message boxes
+  std::string ExeName;  // full path of the program file (Shift-JIS)
+  std::vector<std::string> Arguments;  // command line after the program name
+
+  int MessageBox(std::string_view text, std::string_view caption, unsigned flags);
+  // The application's error box for a failed command.
+  void ShowException(const std::exception& error);
+  void ProcessMessages() { backend().ProcessMessages(); }
+  void SetCursor(Cursor cursor) { backend().SetCursor(cursor); }
+
+  // Creates a form; the first one created is the main form.
+  template <class Form>
+  Form& CreateForm() {
+    auto form = std::make_unique<Form>();
+    Form& created = *form;
+    Adopt(std::move(form));
+    return created;
+  }
+  TForm* MainForm() const { return main_form_; }
+
+  // Shows the main form and dispatches messages until Terminate.
+  void Run();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // Frees the forms, last created first; called when the loop has returned.
+  void DestroyForms();
+  // Back to the state of a fresh process (tests).
+  void Reset();
+
+ private:
+  void Adopt(std::unique_ptr<TForm> form);
+
+  Backend* backend_ = nullptr;
+  std::vector<std::unique_ptr<TForm>> forms_;
+  TForm* main_form_ = nullptr;
+  bool terminated_ = false;
+};
+
+TApplication& Application();
+
+}  // namespace ui

@@ -1,0 +1,94 @@
+#include "ui/controls.h"
+
+#include "ui/backend.h"
+
+namespace ui {
+
+TWinControl::TWinControl(WidgetKind kind, Widget& parent) : Widget(kind, &parent) {}
+
+void TWinControl::SetFont(const Font& font) {
+  font_ = font;
+  backend().SetFont(Id(), font);
+}
+
+int TWinControl::TextWidth(std::string_view text) const { return backend().TextWidth(Id(), text); }
+int TWinControl::TextHeight(std::string_view text) const {
+  return backend().TextHeight(Id(), text);
+}
+void TWinControl::SetFocus() { backend().SetFocus(Id()); }
+void TWinControl::Invalidate() { backend().Invalidate(Id()); }
+
+void TWinControl::HandleEvent(Event& event) {
+  switch (event.kind) {
+    case EventKind::kClick:
+      if (OnClick) OnClick(*this);
+      break;
+    case EventKind::kDoubleClick:
+      if (OnDblClick) OnDblClick(*this);
+      break;
+    case EventKind::kChange:
+      if (OnChange) OnChange(*this);
+      break;
+    case EventKind::kEnter:
+      if (OnEnter) OnEnter(*this);
+      break;
+    case EventKind::kExit:
+      if (OnExit) OnExit(*this);
+      break;
+    case EventKind::kKeyDown:
+      if (OnKeyDown) OnKeyDown(*this, event.key, event.shift);
+      break;
+    case EventKind::kKeyPress:
+      if (OnKeyPress) OnKeyPress(*this, event.key);
+      break;
+    case EventKind::kKeyUp:
+      if (OnKeyUp) OnKeyUp(*this, event.key, event.shift);
+      break;
+    default:
+      break;
+  }
+}
+
+void TButton::Click() {
+  Event event{EventKind::kClick};
+  Dispatch(event);
+}
+
+void TCheckBox::SetChecked(bool checked) {
+  SetState(checked ? CheckState::kChecked : CheckState::kUnchecked);
+}
+
+CheckState TCheckBox::State() const { return backend().GetCheckState(Id()); }
+void TCheckBox::SetState(CheckState state) { backend().SetCheckState(Id(), state); }
+
+bool TRadioButton::Checked() const { return backend().GetCheckState(Id()) == CheckState::kChecked; }
+
+void TRadioButton::SetChecked(bool checked) {
+  backend().SetCheckState(Id(), checked ? CheckState::kChecked : CheckState::kUnchecked);
+}
+
+void TEdit::SetReadOnly(bool read_only) { backend().SetReadOnly(Id(), read_only); }
+
+std::vector<std::string> TComboBox::Items() const { return backend().GetItems(Id()); }
+void TComboBox::SetItems(const std::vector<std::string>& items) { backend().SetItems(Id(), items); }
+int TComboBox::ItemIndex() const { return backend().GetItemIndex(Id()); }
+void TComboBox::SetItemIndex(int index) { backend().SetItemIndex(Id(), index); }
+
+void TStatusBar::SetPanels(const std::vector<int>& widths) {
+  widths_ = widths;
+  backend().SetStatusPanels(Id(), widths_);
+}
+
+void TStatusBar::SetPanelWidth(int panel, int width) {
+  if (panel < 0 || static_cast<size_t>(panel) >= widths_.size()) return;
+  widths_[static_cast<size_t>(panel)] = width;
+  backend().SetStatusPanels(Id(), widths_);
+}
+
+std::string TStatusBar::PanelText(int panel) const { return backend().GetStatusText(Id(), panel); }
+
+void TStatusBar::SetPanelText(int panel, std::string_view text) {
+  backend().SetStatusText(Id(), panel, text);
+}
+
+}  // namespace ui

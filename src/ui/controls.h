@@ -1,0 +1,121 @@
+// The standard controls. TWinControl carries the events every focusable control raises;
+// the classes below add what their kind of control holds.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/font.h"
+#include "ui/widget.h"
+
+namespace ui {
+
+class TWinControl : public Widget {
+ public:
+  TWinControl(WidgetKind kind, Widget& parent);
+
+  std::function<void(Widget& sender)> OnClick;
+  std::function<void(Widget& sender)> OnDblClick;
+  std::function<void(Widget& sender)> OnChange;
+  std::function<void(Widget& sender)> OnEnter;
+  std::function<void(Widget& sender)> OnExit;
+  // Setting `key` to 0 consumes the key.
+  std::function<void(Widget& sender, int& key, unsigned shift)> OnKeyDown;
+  std::function<void(Widget& sender, int& key)> OnKeyPress;
+  std::function<void(Widget& sender, int key, unsigned shift)> OnKeyUp;
+
+  void SetFont(const Font& font);
+  const Font& GetFont() const { return font_; }
+  int TextWidth(std::string_view text) const;
+  int TextHeight(std::string_view text) const;
+  void SetFocus();
+  void Invalidate();
+
+ protected:
+  void HandleEvent(Event& event) override;
+
+ private:
+  Font font_;
+};
+
+class TButton : public TWinControl {
+ public:
+  explicit TButton(Widget& parent) : TWinControl(WidgetKind::kButton, parent) {}
+  // What a click by the user does.
+  void Click();
+};
+
+class TCheckBox : public TWinControl {
+ public:
+  // A three-state box can also be greyed by a click.
+  explicit TCheckBox(Widget& parent, bool three_state = false)
+      : TWinControl(three_state ? WidgetKind::kThreeStateCheckBox : WidgetKind::kCheckBox, parent) {}
+  bool Checked() const { return State() == CheckState::kChecked; }
+  void SetChecked(bool checked);
+  CheckState State() const;
+  void SetState(CheckState state);
+};
+
+class TRadioButton : public TWinControl {
+ public:
+  explicit TRadioButton(Widget& parent) : TWinControl(WidgetKind::kRadioButton, parent) {}
+  bool Checked() const;
+  void SetChecked(bool checked);
+};
+
+class TEdit : public TWinControl {
+ public:
+  explicit TEdit(Widget& parent) : TWinControl(WidgetKind::kEdit, parent) {}
+  std::string Text() const { return Caption(); }
+  void SetText(std::string_view text) { SetCaption(text); }
+  void SetReadOnly(bool read_only);
+};
+
+class TComboBox : public TWinControl {
+ public:
+  explicit TComboBox(Widget& parent) : TWinControl(WidgetKind::kComboBox, parent) {}
+  std::vector<std::string> Items() const;
+  void SetItems(const std::vector<std::string>& items);
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+};
+
+class TLabel : public TWinControl {
+ public:
+  explicit TLabel(Widget& parent) : TWinControl(WidgetKind::kLabel, parent) {}
+};
+
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(Widget& parent) : TWinControl(WidgetKind::kGroupBox, parent) {}
+};
+
+enum class Bevel { kNone, kLowered, kRaised };
+
+class TPanel : public TWinControl {
+ public:
+  explicit TPanel(Widget& parent) : TWinControl(WidgetKind::kPanel, parent) {}
+  Bevel BevelInner = Bevel::kNone;
+};
+
+class TProgressBar : public TWinControl {
+ public:
+  explicit TProgressBar(Widget& parent) : TWinControl(WidgetKind::kProgressBar, parent) {}
+};
+
+class TStatusBar : public TWinControl {
+ public:
+  explicit TStatusBar(Widget& parent) : TWinControl(WidgetKind::kStatusBar, parent) {}
+  // Widths of the panels; -1 reaches to the right edge.
+  void SetPanels(const std::vector<int>& widths);
+  const std::vector<int>& PanelWidths() const { return widths_; }
+  void SetPanelWidth(int panel, int width);
+  std::string PanelText(int panel) const;
+  void SetPanelText(int panel, std::string_view text);
+
+ private:
+  std::vector<int> widths_;
+};
+
+}  // namespace ui

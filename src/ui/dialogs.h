@@ -1,0 +1,16 @@
+// Options of the common file-open dialog, as the program fills them.
+#pragma once
+
+#include <string>
+
+namespace ui {
+
+struct OpenDialogOptions {
+  std::string title;
+  std::string filter;       // "description|pattern", pairs joined by "|"
+  std::string default_ext;  // added when the typed name has none
+  std::string initial_dir;
+  std::string file_name;    // the chosen file on return
+};
+
+}  // namespace ui

@@ -1,0 +1,53 @@
+#include "ui/form.h"
+
+#include "ui/application.h"
+#include "ui/backend.h"
+
+namespace ui {
+
+TForm::TForm(std::string_view class_name) : Widget(WidgetKind::kForm, nullptr, class_name) {}
+
+void TForm::Show() {
+  if (Visible()) return;
+  if (OnShow) OnShow();
+  if (Application().Terminated() && Application().MainForm() == this) return;
+  SetVisible(true);
+}
+
+bool TForm::Close() {
+  bool can_close = true;
+  if (OnCloseQuery) OnCloseQuery(can_close);
+  if (!can_close) return false;
+  SetVisible(false);
+  if (Application().MainForm() == this) Application().Terminate();
+  return true;
+}
+
+WindowState TForm::GetWindowState() const { return backend().GetWindowState(Id()); }
+void TForm::SetWindowState(WindowState state) { backend().SetWindowState(Id(), state); }
+Rect TForm::NormalBounds() const { return backend().GetNormalBounds(Id()); }
+Rect TForm::ClientRect() const { return backend().GetClientRect(Id()); }
+
+void TForm::HandleEvent(Event& event) {
+  switch (event.kind) {
+    case EventKind::kCloseQuery:
+      event.accept = Close();
+      break;
+    case EventKind::kActivate:
+      if (OnActivate) OnActivate();
+      break;
+    case EventKind::kExitSizeMove:
+      if (OnExitSizeMove) OnExitSizeMove();
+      break;
+    case EventKind::kResize:
+      if (OnResize) OnResize();
+      break;
+    case EventKind::kMouseWheel:
+      if (OnMouseWheel) OnMouseWheel(event.delta);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,612 @@
+#include "win32/win32_backend.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "win32/grid_window.h"
+#include "win32/shortcut_keys.h"
+#include "win32/wide_text.h"
+
+namespace win32 {
+namespace {
+
+constexpr UINT kRebuildMenuMessage = WM_APP + 1;
+constexpr wchar_t kTimerWindowClass[] = L"SorvanoTimerWindow";
+
+Win32Backend* g_backend = nullptr;
+
+unsigned ShiftState() {
+  unsigned shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= ui::kShiftShift;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= ui::kShiftCtrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= ui::kShiftAlt;
+  return shift;
+}
+
+ui::Rect RectOf(const RECT& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace
+
+Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
+  g_backend = this;
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  WNDCLASSEXW timer_class{};
+  timer_class.cbSize = sizeof(timer_class);
+  timer_class.lpfnWndProc = TimerProc;
+  timer_class.hInstance = instance_;
+  timer_class.lpszClassName = kTimerWindowClass;
+  RegisterClassExW(&timer_class);
+  timer_window_ = CreateWindowExW(0, kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                  nullptr, instance_, nullptr);
+}
+
+Win32Backend::~Win32Backend() {
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  if (timer_window_) DestroyWindow(timer_window_);
+  g_backend = nullptr;
+}
+
+Win32Backend::Entry& Win32Backend::At(ui::WidgetId id) {
+  auto found = entries_.find(id);
+  if (found == entries_.end()) throw std::logic_error("unknown widget");
+  return found->second;
+}
+
+void Win32Backend::Fire(ui::WidgetId id, ui::EventKind kind) {
+  auto found = entries_.find(id);
+  if (found == entries_.end()) return;
+  ui::Event event{kind};
+  found->second.owner->Dispatch(event);
+}
+
+void Win32Backend::RegisterFormClass(const std::wstring& class_name) {
+  if (std::find(registered_classes_.begin(), registered_classes_.end(), class_name) !=
+      registered_classes_.end()) {
+    return;
+  }
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.style = CS_DBLCLKS;
+  window_class.lpfnWndProc = FormProc;
+  window_class.hInstance = instance_;
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = class_name.c_str();
+  RegisterClassExW(&window_class);
+  registered_classes_.push_back(class_name);
+}
+
+HWND Win32Backend::CreateControlWindow(ui::WidgetKind kind, HWND parent, ui::WidgetId id,
+                                       ui::Widget& owner) {
+  if (kind == ui::WidgetKind::kDrawGrid) return CreateGridWindow(instance_, parent, owner, id);
+  const wchar_t* window_class = L"STATIC";
+  DWORD style = WS_CHILD | WS_VISIBLE;
+  DWORD ex_style = 0;
+  switch (kind) {
+    case ui::WidgetKind::kButton:
+      window_class = L"BUTTON";
+      style |= BS_PUSHBUTTON | WS_TABSTOP;
+      break;
+    case ui::WidgetKind::kCheckBox:
+      window_class = L"BUTTON";
+      style |= BS_AUTOCHECKBOX | WS_TABSTOP;
+      break;
+    case ui::WidgetKind::kThreeStateCheckBox:
+      window_class = L"BUTTON";
+      style |= BS_AUTO3STATE | WS_TABSTOP;
+      break;
+    case ui::WidgetKind::kRadioButton:
+      window_class = L"BUTTON";
+      style |= BS_AUTORADIOBUTTON | WS_TABSTOP;
+      break;
+    case ui::WidgetKind::kGroupBox:
+      window_class = L"BUTTON";
+      style |= BS_GROUPBOX;
+      break;
+    case ui::WidgetKind::kEdit:
+      window_class = L"EDIT";
+      style |= ES_AUTOHSCROLL | WS_TABSTOP;
+      ex_style = WS_EX_CLIENTEDGE;
+      break;
+    case ui::WidgetKind::kComboBox:
+      window_class = L"COMBOBOX";
+      style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+      break;
+    case ui::WidgetKind::kProgressBar:
+      window_class = PROGRESS_CLASSW;
+      break;
+    case ui::WidgetKind::kStatusBar:
+      window_class = STATUSCLASSNAMEW;
+      break;
+    case ui::WidgetKind::kPanel:
+      style |= SS_NOTIFY;
+      ex_style = WS_EX_CONTROLPARENT;
+      break;
+    case ui::WidgetKind::kLabel:
+      style |= SS_NOTIFY;
+      break;
+    default:
+      break;
+  }
+  HWND hwnd = CreateWindowExW(ex_style, window_class, L"", style, 0, 0, 10, 10, parent,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance_,
+                              nullptr);
+  if (hwnd) SetWindowSubclass(hwnd, ChildProc, id, 0);
+  return hwnd;
+}
+
+// Every standard control: its keys, focus and double clicks go to its component, and the
+// notifications that containers (panels, group boxes) receive go on to the form.
+LRESULT CALLBACK Win32Backend::ChildProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                         UINT_PTR id_value, DWORD_PTR) {
+  const auto id = static_cast<ui::WidgetId>(id_value);
+  if (g_backend == nullptr || !g_backend->entries_.count(id)) {
+    return DefSubclassProc(hwnd, message, wparam, lparam);
+  }
+  ui::Widget* owner = g_backend->entries_[id].owner;
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      if (HWND root = GetAncestor(hwnd, GA_ROOT); root && root != hwnd) {
+        return SendMessageW(root, message, wparam, lparam);
+      }
+      break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR: {
+      ui::Event event{message == WM_CHAR ? ui::EventKind::kKeyPress : ui::EventKind::kKeyDown};
+      event.key = static_cast<int>(wparam);
+      event.shift = ShiftState();
+      owner->Dispatch(event);
+      if (event.key == 0) return 0;
+      wparam = static_cast<WPARAM>(event.key);
+      break;
+    }
+    case WM_KEYUP: {
+      ui::Event event{ui::EventKind::kKeyUp};
+      event.key = static_cast<int>(wparam);
+      event.shift = ShiftState();
+      owner->Dispatch(event);
+      break;
+    }
+    case WM_LBUTTONDBLCLK: {
+      ui::Event event{ui::EventKind::kDoubleClick};
+      owner->Dispatch(event);
+      break;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      ui::Event event{message == WM_SETFOCUS ? ui::EventKind::kEnter : ui::EventKind::kExit};
+      owner->Dispatch(event);
+      break;
+    }
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
+ui::WidgetId Win32Backend::CreateWidget(ui::WidgetKind kind, ui::WidgetId parent,
+                                        ui::Widget& owner, std::string_view class_name) {
+  const ui::WidgetId id = next_id_++;
+  Entry entry;
+  entry.kind = kind;
+  entry.parent = parent;
+  entry.owner = &owner;
+  switch (kind) {
+    case ui::WidgetKind::kForm: {
+      const std::wstring wide_class = Wide(class_name.empty() ? "TForm" : class_name);
+      RegisterFormClass(wide_class);
+      entry.visible = false;
+      entry.hwnd = CreateWindowExW(0, wide_class.c_str(), L"", WS_OVERLAPPEDWINDOW,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, nullptr, nullptr,
+                                   instance_, nullptr);
+      SetWindowLongPtrW(entry.hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(id));
+      break;
+    }
+    case ui::WidgetKind::kMenuBar:
+      entry.menu_bar = CreateMenu();
+      break;
+    case ui::WidgetKind::kMenuItem:
+    case ui::WidgetKind::kTimer:
+      break;
+    default:
+      entry.hwnd = CreateControlWindow(kind, parent ? At(parent).hwnd : nullptr, id, owner);
+      break;
+  }
+  entries_.emplace(id, entry);
+  if (parent) At(parent).children.push_back(id);
+  if (kind == ui::WidgetKind::kMenuBar || kind == ui::WidgetKind::kMenuItem) MenuChanged(id);
+  return id;
+}
+
+void Win32Backend::DestroyWidget(ui::WidgetId id) {
+  auto found = entries_.find(id);
+  if (found == entries_.end()) return;
+  Entry entry = found->second;
+  if (entry.kind == ui::WidgetKind::kTimer) KillTimer(timer_window_, id);
+  if (entry.parent) {
+    auto parent = entries_.find(entry.parent);
+    if (parent != entries_.end()) std::erase(parent->second.children, id);
+  }
+  const bool menu_part = IsMenuPart(id);
+  const ui::WidgetId form = menu_part ? FormOf(id) : 0;
+  entries_.erase(found);
+  if (entry.kind == ui::WidgetKind::kMenuBar) {
+    if (entries_.count(entry.parent)) SetMenu(At(entry.parent).hwnd, nullptr);
+    DestroyMenu(entry.menu_bar);
+  } else if (menu_part && form && entries_.count(form)) {
+    MenuChanged(form);
+  }
+  if (entry.hwnd) DestroyWindow(entry.hwnd);
+}
+
+ui::WidgetId Win32Backend::FormOf(ui::WidgetId id) {
+  while (id && At(id).kind != ui::WidgetKind::kForm) id = At(id).parent;
+  return id;
+}
+
+bool Win32Backend::IsMenuPart(ui::WidgetId id) {
+  const ui::WidgetKind kind = At(id).kind;
+  return kind == ui::WidgetKind::kMenuBar || kind == ui::WidgetKind::kMenuItem;
+}
+
+// Menus are rebuilt whole after a change, once, when the message loop gets to it: hidden
+// items have to be taken out of a Windows menu, and this keeps creation cheap.
+void Win32Backend::MenuChanged(ui::WidgetId id) {
+  const ui::WidgetId form = FormOf(id);
+  if (!form || !At(form).hwnd || At(form).menu_rebuild_posted) return;
+  At(form).menu_rebuild_posted = true;
+  PostMessageW(At(form).hwnd, kRebuildMenuMessage, 0, 0);
+}
+
+void Win32Backend::AppendMenuItems(HMENU menu, ui::WidgetId parent,
+                                   std::vector<ACCEL>& accelerators) {
+  for (ui::WidgetId child : At(parent).children) {
+    const Entry& item = At(child);
+    if (item.kind != ui::WidgetKind::kMenuItem || !item.visible) continue;
+    if (item.text == "-") {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    std::wstring caption = Wide(item.text);
+    if (!item.shortcut.empty()) caption += L"\t" + Wide(item.shortcut);
+    UINT flags = MF_STRING;
+    if (!item.enabled) flags |= MF_GRAYED;
+    if (item.check == ui::CheckState::kChecked) flags |= MF_CHECKED;
+    const bool has_visible_child =
+        std::any_of(item.children.begin(), item.children.end(),
+                    [this](ui::WidgetId id) { return At(id).visible; });
+    if (has_visible_child) {
+      HMENU submenu = CreatePopupMenu();
+      AppendMenuItems(submenu, child, accelerators);
+      AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), caption.c_str());
+    } else {
+      AppendMenuW(menu, flags, static_cast<UINT_PTR>(item.command), caption.c_str());
+    }
+    if (item.enabled) {
+      ACCEL accelerator{};
+      if (ParseShortcut(item.shortcut, item.command, accelerator)) {
+        accelerators.push_back(accelerator);
+      }
+    }
+  }
+}
+
+void Win32Backend::RebuildMenu(ui::WidgetId form) {
+  Entry& form_entry = At(form);
+  form_entry.menu_rebuild_posted = false;
+  for (ui::WidgetId child : form_entry.children) {
+    Entry& bar = At(child);
+    if (bar.kind != ui::WidgetKind::kMenuBar) continue;
+    HMENU menu = CreateMenu();
+    std::vector<ACCEL> accelerators;
+    AppendMenuItems(menu, child, accelerators);
+    SetMenu(form_entry.hwnd, menu);
+    if (bar.menu_bar) DestroyMenu(bar.menu_bar);
+    bar.menu_bar = menu;
+    DrawMenuBar(form_entry.hwnd);
+    if (accelerators_) DestroyAcceleratorTable(accelerators_);
+    accelerators_ = accelerators.empty()
+                        ? nullptr
+                        : CreateAcceleratorTableW(accelerators.data(),
+                                                  static_cast<int>(accelerators.size()));
+    accelerator_window_ = form_entry.hwnd;
+  }
+}
+
+ui::WidgetId Win32Backend::FindCommand(int command) {
+  if (command == 0) return 0;
+  for (const auto& [id, entry] : entries_) {
+    if (entry.kind == ui::WidgetKind::kMenuItem && entry.command == command) return id;
+  }
+  return 0;
+}
+
+void Win32Backend::SetText(ui::WidgetId id, std::string_view text) {
+  Entry& entry = At(id);
+  entry.text = text;
+  if (entry.hwnd) SetWindowTextW(entry.hwnd, Wide(text).c_str());
+  if (IsMenuPart(id)) MenuChanged(id);
+}
+
+std::string Win32Backend::GetText(ui::WidgetId id) {
+  Entry& entry = At(id);
+  if (!entry.hwnd) return entry.text;
+  const int length = GetWindowTextLengthW(entry.hwnd);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(entry.hwnd, text.data(), length + 1)));
+  return Narrow(text);
+}
+
+void Win32Backend::SetEnabled(ui::WidgetId id, bool enabled) {
+  Entry& entry = At(id);
+  if (entry.enabled == enabled) return;
+  entry.enabled = enabled;
+  if (entry.hwnd) EnableWindow(entry.hwnd, enabled);
+  if (IsMenuPart(id)) MenuChanged(id);
+  if (entry.kind == ui::WidgetKind::kTimer) SetTimer(id, 0, enabled);
+}
+
+bool Win32Backend::GetEnabled(ui::WidgetId id) { return At(id).enabled; }
+
+void Win32Backend::SetVisible(ui::WidgetId id, bool visible) {
+  Entry& entry = At(id);
+  entry.visible = visible;
+  if (entry.kind == ui::WidgetKind::kForm) {
+    if (!visible) {
+      ShowWindow(entry.hwnd, SW_HIDE);
+      return;
+    }
+    int command = SW_SHOWNORMAL;
+    if (entry.pending_state == ui::WindowState::kMaximized) command = SW_SHOWMAXIMIZED;
+    if (entry.pending_state == ui::WindowState::kMinimized) command = SW_SHOWMINIMIZED;
+    ShowWindow(entry.hwnd, command);
+    UpdateWindow(entry.hwnd);
+    return;
+  }
+  if (entry.hwnd) ShowWindow(entry.hwnd, visible ? SW_SHOW : SW_HIDE);
+  if (IsMenuPart(id)) MenuChanged(id);
+}
+
+bool Win32Backend::GetVisible(ui::WidgetId id) {
+  Entry& entry = At(id);
+  if (entry.kind == ui::WidgetKind::kForm) return IsWindowVisible(entry.hwnd) != FALSE;
+  return entry.visible;
+}
+
+void Win32Backend::SetCheckState(ui::WidgetId id, ui::CheckState state) {
+  Entry& entry = At(id);
+  entry.check = state;
+  if (IsMenuPart(id)) {
+    MenuChanged(id);
+  } else if (entry.hwnd) {
+    SendMessageW(entry.hwnd, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+  }
+}
+
+ui::CheckState Win32Backend::GetCheckState(ui::WidgetId id) {
+  Entry& entry = At(id);
+  if (entry.hwnd && !IsMenuPart(id)) {
+    return static_cast<ui::CheckState>(SendMessageW(entry.hwnd, BM_GETCHECK, 0, 0));
+  }
+  return entry.check;
+}
+
+void Win32Backend::SetBounds(ui::WidgetId id, ui::Rect bounds) {
+  Entry& entry = At(id);
+  if (!entry.hwnd) return;
+  if (entry.kind == ui::WidgetKind::kForm && (IsZoomed(entry.hwnd) || IsIconic(entry.hwnd))) {
+    // A maximised or minimised window keeps its normal bounds for later.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(entry.hwnd, &placement);
+    placement.rcNormalPosition = {bounds.left, bounds.top, bounds.left + bounds.width,
+                                  bounds.top + bounds.height};
+    SetWindowPlacement(entry.hwnd, &placement);
+    return;
+  }
+  MoveWindow(entry.hwnd, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+}
+
+ui::Rect Win32Backend::GetBounds(ui::WidgetId id) {
+  Entry& entry = At(id);
+  if (!entry.hwnd) return {};
+  RECT rect{};
+  GetWindowRect(entry.hwnd, &rect);
+  if (entry.kind != ui::WidgetKind::kForm) {
+    MapWindowPoints(HWND_DESKTOP, GetParent(entry.hwnd), reinterpret_cast<POINT*>(&rect), 2);
+  }
+  return RectOf(rect);
+}
+
+void Win32Backend::SetMenuCommand(ui::WidgetId item, int command, std::string_view shortcut) {
+  At(item).command = command;
+  At(item).shortcut = shortcut;
+  MenuChanged(item);
+}
+
+void Win32Backend::SetWindowState(ui::WidgetId form, ui::WindowState state) {
+  Entry& entry = At(form);
+  entry.pending_state = state;
+  if (!IsWindowVisible(entry.hwnd)) return;
+  switch (state) {
+    case ui::WindowState::kMaximized:
+      ShowWindow(entry.hwnd, SW_MAXIMIZE);
+      break;
+    case ui::WindowState::kMinimized:
+      ShowWindow(entry.hwnd, SW_MINIMIZE);
+      break;
+    case ui::WindowState::kNormal:
+      ShowWindow(entry.hwnd, SW_RESTORE);
+      break;
+  }
+}
+
+ui::WindowState Win32Backend::GetWindowState(ui::WidgetId form) {
+  Entry& entry = At(form);
+  if (!IsWindowVisible(entry.hwnd)) return entry.pending_state;
+  if (IsZoomed(entry.hwnd)) return ui::WindowState::kMaximized;
+  if (IsIconic(entry.hwnd)) return ui::WindowState::kMinimized;
+  return ui::WindowState::kNormal;
+}
+
+ui::Rect Win32Backend::GetClientRect(ui::WidgetId form) {
+  RECT rect{};
+  ::GetClientRect(At(form).hwnd, &rect);
+  return RectOf(rect);
+}
+
+ui::Rect Win32Backend::GetNormalBounds(ui::WidgetId form) {
+  WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+  GetWindowPlacement(At(form).hwnd, &placement);
+  return RectOf(placement.rcNormalPosition);
+}
+
+void Win32Backend::SetTimer(ui::WidgetId timer, unsigned interval_ms, bool enabled) {
+  Entry& entry = At(timer);
+  entry.enabled = enabled;
+  if (interval_ms != 0) entry.command = static_cast<int>(interval_ms);
+  if (enabled && entry.command > 0) {
+    ::SetTimer(timer_window_, timer, static_cast<UINT>(entry.command), nullptr);
+  } else {
+    KillTimer(timer_window_, timer);
+  }
+}
+
+int Win32Backend::ShowMessageBox(std::string_view text, std::string_view caption, unsigned flags) {
+  return MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(caption).c_str(),
+                     flags | MB_TASKMODAL);
+}
+
+bool Win32Backend::TranslateShortcut(MSG& message) {
+  return accelerators_ && accelerator_window_ &&
+         TranslateAcceleratorW(accelerator_window_, accelerators_, &message);
+}
+
+void Win32Backend::RunMessageLoop() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (TranslateShortcut(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void Win32Backend::Terminate() { PostQuitMessage(0); }
+
+void Win32Backend::ProcessMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
+      return;
+    }
+    if (TranslateShortcut(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void Win32Backend::SetCursor(ui::Cursor cursor) {
+  ::SetCursor(LoadCursorW(nullptr, cursor == ui::Cursor::kHourGlass ? IDC_WAIT : IDC_ARROW));
+}
+
+bool Win32Backend::ShellOpen(std::string_view target) {
+  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+      GetDesktopWindow(), L"open", Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
+}
+
+void Win32Backend::Beep() { MessageBeep(0); }
+
+LRESULT CALLBACK Win32Backend::TimerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_TIMER && g_backend) {
+    g_backend->Fire(static_cast<ui::WidgetId>(wparam), ui::EventKind::kTimer);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+LRESULT CALLBACK Win32Backend::FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  const auto id = static_cast<ui::WidgetId>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (id == 0 || g_backend == nullptr || !g_backend->entries_.count(id)) {
+    return DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+  return g_backend->HandleFormMessage(id, hwnd, message, wparam, lparam);
+}
+
+LRESULT Win32Backend::HandleFormMessage(ui::WidgetId id, HWND hwnd, UINT message, WPARAM wparam,
+                                        LPARAM lparam) {
+  switch (message) {
+    case WM_CLOSE:
+      Fire(id, ui::EventKind::kCloseQuery);
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) Fire(id, ui::EventKind::kActivate);
+      break;
+    case WM_EXITSIZEMOVE:
+      Fire(id, ui::EventKind::kExitSizeMove);
+      return 0;
+    case kRebuildMenuMessage:
+      RebuildMenu(id);
+      return 0;
+    case WM_COMMAND: {
+      if (lparam == 0) {
+        if (ui::WidgetId item = FindCommand(LOWORD(wparam))) Fire(item, ui::EventKind::kClick);
+        return 0;
+      }
+      const auto control = static_cast<ui::WidgetId>(LOWORD(wparam));
+      switch (HIWORD(wparam)) {
+        case BN_CLICKED:
+          Fire(control, ui::EventKind::kClick);
+          return 0;
+        case CBN_SELCHANGE:
+        case EN_CHANGE:
+          Fire(control, ui::EventKind::kChange);
+          return 0;
+        default:
+          break;
+      }
+      break;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+      if (header->code == NM_DBLCLK) {
+        Fire(static_cast<ui::WidgetId>(header->idFrom), ui::EventKind::kDoubleClick);
+        return 0;
+      }
+      break;
+    }
+    case WM_SIZE:
+      // The status bar keeps itself at the bottom edge; the form lays out the rest.
+      for (ui::WidgetId child : At(id).children) {
+        if (At(child).kind == ui::WidgetKind::kStatusBar) SendMessageW(At(child).hwnd, WM_SIZE, 0, 0);
+      }
+      Fire(id, ui::EventKind::kResize);
+      break;
+    case WM_MOUSEWHEEL: {
+      ui::Event event{ui::EventKind::kMouseWheel};
+      event.delta = GET_WHEEL_DELTA_WPARAM(wparam);
+      At(id).owner->Dispatch(event);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+}  // namespace win32

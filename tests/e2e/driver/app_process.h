@@ -1,0 +1,67 @@
+// One run of the program under test, started from the test process: waits for its main
+// window (a top-level "TStation" window of that process) or a message box, sends it
+// menu commands, and waits for its exit code. Every wait also notes whether a main
+// window was ever seen, so that a test can tell that a run never showed one. A run still
+// going when the object goes is ended, unless the current test failed and a
+// screenshot wrapper asked for failing runs to be left up (see LeaveRunningOnFailure).
+#pragma once
+
+#include "driver/message_box.h"
+#include "driver/poll.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+class AppProcess {
+ public:
+  // Starts `exe` with `arguments` in the working folder `folder`; throws when it cannot.
+  AppProcess(const std::wstring& exe, const std::vector<std::wstring>& arguments,
+             const std::wstring& folder);
+  ~AppProcess();
+  AppProcess(const AppProcess&) = delete;
+  AppProcess& operator=(const AppProcess&) = delete;
+
+  DWORD id() const { return info_.dwProcessId; }
+
+  // The visible main window; throws when none comes up in time or the run ends first.
+  HWND WaitMainWindow(Timeout timeout = kDefaultTimeout);
+  // A visible message box of this run; throws when none comes up in time.
+  MessageBoxView WaitMessageBox(Timeout timeout = kDefaultTimeout);
+  // The caption of the main window once it equals `expected` (UTF-8); throws otherwise,
+  // naming the caption it had.
+  void WaitCaption(const std::string& expected, Timeout timeout = kDefaultTimeout);
+  std::string Caption();
+
+  // Runs a menu command (posted: a command that shows a message box must not block us).
+  void PostCommand(int command_id);
+  // Asks the main window to close, as its close button does.
+  void Close();
+
+  // The exit code; ends the run and throws when it does not end in time.
+  DWORD WaitExit(Timeout timeout = kDefaultTimeout);
+  bool HasExited() const;
+  bool SawMainWindow() const { return saw_main_window_; }
+
+ private:
+  HWND MainWindow();
+  std::vector<HWND> VisibleMessageBoxes();
+  void Observe();
+  void Kill();
+  std::string Describe() const;
+
+  PROCESS_INFORMATION info_{};
+  std::string command_line_utf8_;
+  bool saw_main_window_ = false;
+};
+
+// Installs the check that says whether the current test has failed. When it returns
+// true and the environment names a leftover file (SORVANO_E2E_LEFTOVER, set by
+// run_e2e.sh), a run still going at destruction is left up and its process id written
+// to that file, so that the wrapper's screenshot shows it; the wrapper then ends it.
+void LeaveRunningOnFailure(bool (*test_failed)());
+
+}  // namespace e2e

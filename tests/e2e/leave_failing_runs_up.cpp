@@ -1,0 +1,14 @@
+// Lets a failing test's program windows stay up for the wrapper's screenshot
+// (run_e2e.sh); the wrapper ends them afterwards.
+#include "driver/app_process.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const bool kInstalled = [] {
+  e2e::LeaveRunningOnFailure(&::testing::Test::HasFailure);
+  return true;
+}();
+
+}  // namespace

@@ -1,0 +1,241 @@
+#include "app/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "../base/temp_folder.h"
+#include "base/file_error.h"
+#include "headless/headless_app.h"
+#include "ui/message_box.h"
+
+namespace {
+
+// "次のファイルが書き込めません！ ファイル属性を確認してください"
+const std::string kCannotWrite =
+    "\x8e\x9f\x82\xcc\x83t\x83@\x83" "C\x83\x8b\x82\xaa\x8f\x91\x82\xab\x8d\x9e\x82\xdf\x82\xdc"
+    "\x82\xb9\x82\xf1\x81I \x83t\x83@\x83" "C\x83\x8b\x91\xae\x90\xab\x82\xf0\x8am\x94" "F\x82\xb5"
+    "\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2";
+
+class SettingsStore : public ::testing::Test {
+ protected:
+  // Puts `bytes` into the settings file with a time stamp an hour old, so that a
+  // rewrite shows in the time stamp as well as in the bytes.
+  void PutOldFile(const std::string& bytes) {
+    PutBytes(file_, bytes);
+    std::filesystem::last_write_time(file_, std::filesystem::last_write_time(file_) -
+                                                std::chrono::hours(1));
+    old_time_ = std::filesystem::last_write_time(file_);
+  }
+  bool Rewritten() const { return std::filesystem::last_write_time(file_) != old_time_; }
+  std::string FileText() const { return GetBytes(file_); }
+
+  headless::ScopedHeadlessApp app_;
+  TempFolder folder_;
+  std::string file_ = folder_.Name("Sorvano.ini");
+  std::filesystem::file_time_type old_time_;
+};
+
+TEST_F(SettingsStore, AFileOnlyReadIsRewrittenInCanonicalForm) {
+  PutOldFile(
+      "stray before any section\r\n"
+      "; comment\r\n"
+      "[Main]\r"
+      "Pos=1,2\n"
+      "\r\n"
+      "File=a.scsv\r\n"
+      "[Set]\r\n"
+      ";Akiram=1\r\n"
+      "Rmks=0");
+  {
+    TKrxIni settings(file_);
+    EXPECT_EQ(settings.ReadString("Main", "File", ""), "a.scsv");
+  }
+  EXPECT_EQ(FileText(),
+            "[Main]\r\nPos=1,2\r\nFile=a.scsv\r\n\r\n"
+            "[Set]\r\nRmks=0\r\n\r\n");
+}
+
+TEST_F(SettingsStore, ACanonicalFileWithoutChangesIsNotRewritten) {
+  const std::string canonical = "[Main]\r\nPos=1\r\n\r\n[]\r\n\r\n";
+  PutOldFile(canonical);
+  {
+    TKrxIni settings(file_);
+    settings.WriteString("Main", "Pos", "1");  // the same value again
+  }
+  EXPECT_FALSE(Rewritten());
+  EXPECT_EQ(FileText(), canonical);
+  EXPECT_TRUE(app_.backend().message_boxes.empty());
+}
+
+TEST_F(SettingsStore, AMissingFileIsCreatedOnlyWhenSomethingWasWritten) {
+  { TKrxIni untouched(file_); }
+  EXPECT_FALSE(std::filesystem::exists(file_));
+
+  {
+    TKrxIni settings(file_);
+    settings.WriteString("URL1", "3", "C:\\Ham\\Sorvano.exe");
+    settings.WriteInteger("Main", "Pos", -5);
+  }
+  EXPECT_EQ(FileText(), "[URL1]\r\n3=C:\\Ham\\Sorvano.exe\r\n\r\n[Main]\r\nPos=-5\r\n\r\n");
+}
+
+TEST_F(SettingsStore, OnlyTheFirstOfTwoSectionsIsReadAndWritten) {
+  PutOldFile("[Set]\r\nRmks=1\r\n\r\n[SET]\r\nRmks=2\r\nDate=x\r\n\r\n");
+  {
+    TKrxIni settings(file_);
+    EXPECT_EQ(settings.ReadString("set", "Rmks", ""), "1");
+    EXPECT_EQ(settings.ReadString("Set", "Date", "none"), "none");
+    settings.WriteString("Set", "Date", "y");
+  }
+  EXPECT_EQ(FileText(), "[Set]\r\nRmks=1\r\nDate=y\r\n\r\n[SET]\r\nRmks=2\r\nDate=x\r\n\r\n");
+}
+
+TEST_F(SettingsStore, KeysMatchIgnoringCaseButNotBlanks) {
+  PutOldFile("[Main]\r\nPos=1\r\nFile =a\r\n\r\n");
+  {
+    TKrxIni settings(file_);
+    EXPECT_EQ(settings.ReadString("MAIN", "pos", ""), "1");
+    EXPECT_EQ(settings.ReadString("Main", "File", "none"), "none");
+    settings.WriteString("main", "POS", "2");  // replaced in place, with the new case
+    settings.WriteString("Main", "File", "b");
+  }
+  EXPECT_EQ(FileText(), "[Main]\r\nPOS=2\r\nFile =a\r\nFile=b\r\n\r\n");
+}
+
+TEST_F(SettingsStore, AKeyHoldingEqualsIsNeverFoundNorWritten) {
+  PutOldFile("[Hist]\r\nC:\\a=b\\x.scsv=3\r\n\r\n");
+  {
+    TKrxIni settings(file_);
+    EXPECT_EQ(settings.ReadInteger("Hist", "C:\\a=b\\x.scsv", 1), 1);
+    settings.WriteInteger("Hist", "C:\\a=b\\x.scsv", 7);
+    settings.WriteInteger("Hist", "C:\\a=b\\x.scsv", 8);
+    EXPECT_EQ(settings.ReadString("Hist", "C:\\a", ""), "b\\x.scsv=3");
+  }
+  EXPECT_FALSE(Rewritten());
+}
+
+TEST_F(SettingsStore, ValuesLoseTrailingBlanksOnlyWhenRead) {
+  TKrxIni settings(file_);
+  settings.WriteString("Set", "WkdChr", "  <> \t");
+  settings.WriteString("Set", "Empty", "");
+  EXPECT_EQ(settings.ReadString("Set", "WkdChr", ""), "  <>");
+  EXPECT_EQ(settings.ReadString("Set", "Empty", "default"), "");
+  EXPECT_EQ(settings.Text(), "[Set]\r\nWkdChr=  <> \t\r\nEmpty=\r\n\r\n");
+}
+
+TEST_F(SettingsStore, ReadIntegerGivesZeroForMalformedAndTheDefaultForMissing) {
+  PutOldFile("[Set]\r\nLetters=abc\r\nEmpty=\r\nHex=$10\r\nNumber= -12  \r\n\r\n");
+  TKrxIni settings(file_);
+  struct Case {
+    const char* key;
+    int expected;
+  };
+  const Case cases[] = {{"Letters", 0}, {"Empty", 0}, {"Hex", 16}, {"Number", -12}, {"Missing", 42}};
+  for (const Case& c : cases) EXPECT_EQ(settings.ReadInteger("Set", c.key, 42), c.expected) << c.key;
+  EXPECT_EQ(settings.ReadInteger("Nowhere", "Rec", -3), -3);
+}
+
+TEST_F(SettingsStore, BracketLinesThatAreNotHeadersBelongToTheSection) {
+  const std::string canonical = "[Main]\r\n[Open=1\r\n [Set]\r\n[x]y\r\n\r\n";
+  PutOldFile(canonical);
+  {
+    TKrxIni settings(file_);
+    EXPECT_EQ(settings.ReadString("Main", "[Open", ""), "1");
+    EXPECT_EQ(settings.ReadString("Set", "[Open", "none"), "none");
+  }
+  EXPECT_FALSE(Rewritten());
+}
+
+TEST_F(SettingsStore, EraseAndDeleteReachOnlyTheFirstMatch) {
+  PutOldFile("[Hist]\r\nA=1\r\nB=2\r\nA=3\r\n\r\n[Set]\r\nRmks=1\r\n\r\n[hist]\r\nC=4\r\n\r\n");
+  {
+    TKrxIni settings(file_);
+    settings.DeleteKey("HIST", "a");
+    settings.DeleteKey("Nowhere", "A");
+    settings.WriteOrDelete("Set", "Rmks", "");
+    settings.WriteOrDelete("Set", "Akiram", "1");
+    settings.EraseSection("Hist");
+    settings.EraseSection("Nowhere");
+  }
+  EXPECT_EQ(FileText(), "[Set]\r\nAkiram=1\r\n\r\n[hist]\r\nC=4\r\n\r\n");
+}
+
+TEST_F(SettingsStore, LongValuesAreCappedWhenReadButKeptWhole) {
+  const std::string long_value(100000, 'x');
+  // 65533 single bytes, then 表 on bytes 65534 and 65535, then ア across the cap.
+  const std::string double_byte_at_cap = std::string(65533, 'y') + "\x95\x5c" + "\x83\x41";
+  PutOldFile("[Set]\r\nLong=" + long_value + "\r\nCut=" + double_byte_at_cap + "\r\n\r\n");
+  {
+    TKrxIni settings(file_);
+    EXPECT_EQ(settings.ReadString("Set", "Long", ""), long_value.substr(0, 65535));
+    EXPECT_EQ(settings.ReadString("Set", "Cut", ""), std::string(65533, 'y') + "\x95\x5c");
+    settings.WriteString("Set", "Rmks", "1");
+  }
+  EXPECT_EQ(FileText(), "[Set]\r\nLong=" + long_value + "\r\nCut=" + double_byte_at_cap +
+                            "\r\nRmks=1\r\n\r\n");
+  const std::string cap_cuts_character = std::string(65534, 'y') + "\x83\x41";
+  TKrxIni settings(std::string{});
+  settings.WriteString("Set", "Cut", cap_cuts_character);
+  EXPECT_EQ(settings.ReadString("Set", "Cut", ""), std::string(65534, 'y'));
+}
+
+TEST_F(SettingsStore, LineBreaksInWrittenTextsCannotSplitTheFile) {
+  {
+    TKrxIni settings(file_);
+    settings.WriteString("Main", "File", "a.scsv\r\n[Set]\r\nRmks=9");
+  }
+  EXPECT_EQ(FileText(), "[Main]\r\nFile=a.scsv  [Set]  Rmks=9\r\n\r\n");
+  TKrxIni settings(file_);
+  EXPECT_EQ(settings.ReadString("Set", "Rmks", "none"), "none");
+}
+
+TEST_F(SettingsStore, AFailedWriteIsReportedOnceAndKeepsTheOldFile) {
+  PutOldFile("[Main]\r\nPos=1\r\n\r\n");
+  MakeReadOnly(file_);
+  const std::string targets[] = {file_, folder_.Name("missing/Korvaxw.ini")};
+  for (const std::string& target : targets) {
+    app_.backend().message_boxes.clear();
+    {
+      TKrxIni settings(target);
+      settings.WriteString("Main", "Pos", "2");
+      settings.SaveIfChanged();
+      settings.WriteString("Main", "Pos", "3");
+    }  // the release does not try again
+    ASSERT_EQ(app_.backend().message_boxes.size(), 1u) << target;
+    const auto& box = app_.backend().message_boxes.front();
+    EXPECT_EQ(box.text, kCannotWrite + "\r\r" + target);
+    EXPECT_EQ(box.caption, "Sorvano");
+    EXPECT_EQ(box.flags, ui::kMbOk | ui::kMbIconError);
+  }
+  EXPECT_EQ(FileText(), "[Main]\r\nPos=1\r\n\r\n");
+  EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"Sorvano.ini"});
+}
+
+TEST_F(SettingsStore, AFileHoldingNulIsNotOpenedAndNotTouched) {
+  const std::string binary =
+      "[Main]\r\nPos=1\r\n" + std::string("\0\x01\x02", 3) + "[Set]\r\n";
+  PutOldFile(binary);
+  try {
+    TKrxIni settings(file_);
+    FAIL() << "a binary file was opened";
+  } catch (const FileError& error) {
+    // "ﾌｧｲﾙ <name> は開けません"
+    EXPECT_EQ(std::string(error.what()),
+              "\xcc\xa7\xb2\xd9 " + file_ + " \x82\xcd\x8a" "J\x82\xaf\x82\xdc\x82\xb9\x82\xf1");
+  }
+  EXPECT_EQ(FileText(), binary);
+  EXPECT_FALSE(Rewritten());
+}
+
+TEST_F(SettingsStore, AStoreWithoutAFileNameIsNeverWritten) {
+  {
+    TKrxIni settings(std::string{});
+    settings.WriteString("Main", "Pos", "1");
+    EXPECT_EQ(settings.ReadString("Main", "Pos", ""), "1");
+  }
+  EXPECT_TRUE(app_.backend().message_boxes.empty());
+  EXPECT_TRUE(folder_.Entries().empty());
+}
+
+}  // namespace
