@@ -1,0 +1,83 @@
+// A fresh program folder with a settings file and list files, and the two forms created
+// on the headless backend as the start sequence creates them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/sorva_b.h"
+#include "app/station.h"
+#include "headless/grid_driver.h"
+#include "headless/headless_app.h"
+#include "ui/application.h"
+
+class StationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = std::filesystem::temp_directory_path() /
+              (std::string("sorvano_station_") + info->test_suite_name() + "_" + info->name());
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    ui::Application().ExeName = Path("Sorvano.exe");
+  }
+  void TearDown() override {
+    ui::Application().DestroyForms();
+    std::filesystem::remove_all(folder_);
+  }
+
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+  static void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  // A list of `records` targets; record n gets `worked(n)` as field 4 when not empty.
+  std::string ListText(int records, const std::vector<std::string>& worked = {}) const {
+    std::string text = "No,Name,Code,Place,Worked,Award\r\n";
+    for (int n = 1; n <= records; ++n) {
+      text += "A-" + std::to_string(n) + ",Name" + std::to_string(n) + ",01" + std::to_string(n) +
+              ",Place";
+      if (static_cast<size_t>(n - 1) < worked.size() && !worked[static_cast<size_t>(n - 1)].empty()) {
+        text += "," + worked[static_cast<size_t>(n - 1)];
+      }
+      text += "\r\n";
+    }
+    return text;
+  }
+
+  void WriteSettings(const std::string& text) const { WriteFile(Path("Sorvano.ini"), text); }
+  std::string Settings() const { return ReadFile(Path("Sorvano.ini")); }
+
+  // Creates both forms and shows the main window, as the start sequence does.
+  TStation& Start(const std::vector<std::string>& arguments) {
+    ui::Application().Arguments = arguments;
+    station_ = &ui::Application().CreateForm<TStation>();
+    dialog_ = &ui::Application().CreateForm<TSorvaB>();
+    station_->Show();
+    return *station_;
+  }
+
+  // Closing as the user does, then the end of the run (which writes the settings).
+  bool CloseAndEnd() {
+    const bool closed = station_->Close();
+    if (closed) ui::Application().DestroyForms();
+    return closed;
+  }
+
+  headless::HeadlessBackend& backend() { return app_.backend(); }
+
+  headless::ScopedHeadlessApp app_;
+  std::filesystem::path folder_;
+  TStation* station_ = nullptr;
+  TSorvaB* dialog_ = nullptr;
+};
