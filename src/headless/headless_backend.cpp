@@ -102,6 +102,10 @@ int HeadlessBackend::ShowMessageBox(std::string_view text, std::string_view capt
   }
 }
 
+void HeadlessBackend::RunModalLoop(WidgetId form) {
+  if (on_modal_loop) on_modal_loop(form);
+}
+
 void HeadlessBackend::ProcessMessages() {
   if (on_process_messages) on_process_messages();
 }

@@ -66,6 +66,8 @@ class HeadlessBackend : public ui::Backend {
   std::function<void()> on_process_messages;
   // Runs as the message loop: the forms exist and the main form is shown.
   std::function<void()> on_message_loop;
+  // Runs while a form is shown modally; the form id is passed.
+  std::function<void(ui::WidgetId form)> on_modal_loop;
 
   const WidgetState* Find(ui::WidgetId id) const;
   WidgetState& At(ui::WidgetId id);
@@ -119,6 +121,9 @@ class HeadlessBackend : public ui::Backend {
     if (on_message_loop) on_message_loop();
   }
   void Terminate() override { terminated = true; }
+  // Runs on_modal_loop (the test works the dialog there) and returns.
+  void RunModalLoop(ui::WidgetId form) override;
+  void EndModal(ui::WidgetId) override {}
   void ProcessMessages() override;
   void SetCursor(ui::Cursor value) override { cursor = value; }
   bool ShellOpen(std::string_view target) override;

@@ -94,6 +94,10 @@ class Backend {
   // Dispatches messages until Terminate (the headless backend returns at once).
   virtual void RunMessageLoop() = 0;
   virtual void Terminate() = 0;
+  // Dispatches messages, with the program's other windows disabled, until EndModal for
+  // `form` (the headless backend runs its test hook instead and returns).
+  virtual void RunModalLoop(WidgetId form) = 0;
+  virtual void EndModal(WidgetId form) = 0;
   virtual void ProcessMessages() = 0;
   virtual void SetCursor(Cursor cursor) = 0;
   // Opens a file or URL with the shell's "open" verb; false when the shell failed.

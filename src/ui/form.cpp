@@ -18,9 +18,25 @@ bool TForm::Close() {
   bool can_close = true;
   if (OnCloseQuery) OnCloseQuery(can_close);
   if (!can_close) return false;
+  if (OnClose) OnClose();
   SetVisible(false);
+  if (modal_) {
+    modal_ = false;
+    backend().EndModal(Id());
+  }
   if (Application().MainForm() == this) Application().Terminate();
   return true;
+}
+
+void TForm::ShowModal() {
+  if (OnShow) OnShow();
+  SetVisible(true);
+  modal_ = true;
+  backend().RunModalLoop(Id());
+  if (modal_) {  // the loop ended without a close (the program is ending)
+    modal_ = false;
+    SetVisible(false);
+  }
 }
 
 WindowState TForm::GetWindowState() const { return backend().GetWindowState(Id()); }

@@ -16,6 +16,8 @@ class TForm : public Widget {
   std::function<void()> OnShow;
   std::function<void()> OnActivate;
   std::function<void(bool& can_close)> OnCloseQuery;
+  // After a close was allowed, before the form hides.
+  std::function<void()> OnClose;
   std::function<void()> OnExitSizeMove;
   std::function<void()> OnResize;
   std::function<void(int delta)> OnMouseWheel;
@@ -25,6 +27,10 @@ class TForm : public Widget {
   // Asks OnCloseQuery; when allowed hides the form, and ends the program when this is
   // the main form. Returns whether the form closed.
   bool Close();
+  // Shows the form and returns when it closes; the program's other windows take no input
+  // meanwhile.
+  void ShowModal();
+  bool Modal() const { return modal_; }
 
   WindowState GetWindowState() const;
   void SetWindowState(WindowState state);
@@ -34,6 +40,9 @@ class TForm : public Widget {
 
  protected:
   void HandleEvent(Event& event) override;
+
+ private:
+  bool modal_ = false;
 };
 
 }  // namespace ui

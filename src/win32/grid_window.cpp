@@ -312,7 +312,8 @@ void GridWindow::MouseMove(int x) {
     track.cbSize = sizeof(track);
     track.dwFlags = TME_LEAVE;
     track.hwndTrack = hwnd_;
-    tracking_mouse_ = TrackMouseEvent(&track) != FALSE;
+    TrackMouseEvent(&track);
+    tracking_mouse_ = true;
     Fire(ui::EventKind::kMouseEnter);
   }
   if (sizing_col_ >= 0 && Live()) {

@@ -496,13 +496,52 @@ bool Win32Backend::TranslateShortcut(MSG& message) {
          TranslateAcceleratorW(accelerator_window_, accelerators_, &message);
 }
 
+// Dialog keys (Tab, arrows between buttons) for a modal form; the main window's
+// shortcuts otherwise.
+void Win32Backend::DispatchOne(MSG& message) {
+  if (!modal_forms_.empty()) {
+    HWND dialog = At(modal_forms_.back()).hwnd;
+    if (IsDialogMessageW(dialog, &message)) return;
+  } else if (TranslateShortcut(message)) {
+    return;
+  }
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
 void Win32Backend::RunMessageLoop() {
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (TranslateShortcut(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOne(message);
+}
+
+void Win32Backend::RunModalLoop(ui::WidgetId form) {
+  // Disable the other visible top-level windows of the program while the form is up.
+  std::vector<HWND> disabled;
+  for (const auto& [id, entry] : entries_) {
+    if (id != form && entry.kind == ui::WidgetKind::kForm && IsWindowVisible(entry.hwnd) &&
+        IsWindowEnabled(entry.hwnd)) {
+      EnableWindow(entry.hwnd, FALSE);
+      disabled.push_back(entry.hwnd);
+    }
   }
+  modal_forms_.push_back(form);
+  MSG message;
+  while (std::find(modal_forms_.begin(), modal_forms_.end(), form) != modal_forms_.end()) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
+      break;
+    }
+    DispatchOne(message);
+  }
+  std::erase(modal_forms_, form);
+  for (HWND hwnd : disabled) EnableWindow(hwnd, TRUE);
+  if (!disabled.empty()) SetActiveWindow(disabled.front());
+}
+
+void Win32Backend::EndModal(ui::WidgetId form) {
+  std::erase(modal_forms_, form);
+  PostMessageW(nullptr, WM_NULL, 0, 0);  // wake the modal loop
 }
 
 void Win32Backend::Terminate() { PostQuitMessage(0); }
@@ -514,9 +553,7 @@ void Win32Backend::ProcessMessages() {
       PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
       return;
     }
-    if (TranslateShortcut(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    DispatchOne(message);
   }
 }
 

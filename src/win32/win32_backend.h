@@ -62,6 +62,8 @@ class Win32Backend : public ui::Backend {
   int ShowMessageBox(std::string_view text, std::string_view caption, unsigned flags) override;
   void RunMessageLoop() override;
   void Terminate() override;
+  void RunModalLoop(ui::WidgetId form) override;
+  void EndModal(ui::WidgetId form) override;
   void ProcessMessages() override;
   void SetCursor(ui::Cursor cursor) override;
   bool ShellOpen(std::string_view target) override;
@@ -104,6 +106,7 @@ class Win32Backend : public ui::Backend {
   void RebuildMenu(ui::WidgetId form);
   void AppendMenuItems(HMENU menu, ui::WidgetId parent, std::vector<ACCEL>& accelerators);
   bool TranslateShortcut(MSG& message);
+  void DispatchOne(MSG& message);
   ui::WidgetId FindCommand(int command);
 
   HINSTANCE instance_;
@@ -111,6 +114,7 @@ class Win32Backend : public ui::Backend {
   HACCEL accelerators_ = nullptr;
   HWND accelerator_window_ = nullptr;
   std::map<ui::WidgetId, Entry> entries_;
+  std::vector<ui::WidgetId> modal_forms_;  // innermost last
   std::vector<std::wstring> registered_classes_;
   ui::WidgetId next_id_ = 1;
 };

@@ -154,7 +154,7 @@ DWORD AppProcess::WaitExit(Timeout timeout) {
     for (HWND box : VisibleMessageBoxes()) {
       reason += "; a message box is up: \"" + MessageBoxView(box).Text() + "\"";
     }
-    Kill();
+    // The destructor ends the run, after the failure screenshot when one is wanted.
     throw E2eError(reason);
   }
   DWORD code = 0;

@@ -41,7 +41,8 @@ class AppProcess {
   // Asks the main window to close, as its close button does.
   void Close();
 
-  // The exit code; ends the run and throws when it does not end in time.
+  // The exit code; throws when the run does not end in time (the run is then ended when
+  // this object goes, after the failure screenshot if run_e2e.sh asked for one).
   DWORD WaitExit(Timeout timeout = kDefaultTimeout);
   bool HasExited() const;
   bool SawMainWindow() const { return saw_main_window_; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct KeyCase {
   unsigned shift;
   int want_row, want_col, want_top;
 };
+
+// Keeps test names stable for the test runner: the case's name, not its bytes.
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 
 class NavigationKeys : public ::testing::TestWithParam<KeyCase> {};
 
