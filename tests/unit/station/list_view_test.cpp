@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <set>
+
 #include "station_fixture.h"
 #include "ui/keys.h"
 
@@ -103,6 +106,22 @@ TEST_F(ListViewTest, ShiftOrAltDownIsConsumedCtrlShiftDownMoves) {
   EXPECT_EQ(station.dGrid1.Row(), 1);
   grid.PressKey(ui::kVkDown, ui::kShiftShift | ui::kShiftCtrl);
   EXPECT_EQ(station.dGrid1.Row(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ListViewTest, APaintDrawsOnlyTheRowsOnScreenEachOnce) {
+  TStation& station = StartWith(ListText(30000));
+  station.dGrid1.SetBounds({0, 0, 600, 400});
+  station.dGrid1.SetRow(29990);
+  const std::vector<int> rows = Paint().Rows();
+  ASSERT_FALSE(rows.empty());
+  EXPECT_LE(rows.size(), static_cast<size_t>(station.dGrid1.VisibleRowCount() + 2));
+  EXPECT_EQ(rows.front(), 0);  // the title row
+  EXPECT_NE(std::find(rows.begin(), rows.end(), 29990), rows.end());
+  EXPECT_EQ(std::set<int>(rows.begin(), rows.end()).size(), rows.size());
 }
 
 }  // namespace
