@@ -8,6 +8,7 @@
 #include "ui/event.h"
 #include "ui/grid_navigation.h"
 #include "win32/gdi_canvas.h"
+#include "win32/shift_state.h"
 
 namespace win32 {
 namespace {
@@ -54,14 +55,6 @@ class GridWindow {
   int sizing_start_x_ = 0;
   int sizing_start_width_ = 0;
 };
-
-unsigned ShiftState() {
-  unsigned shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= ui::kShiftShift;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= ui::kShiftCtrl;
-  if (GetKeyState(VK_MENU) < 0) shift |= ui::kShiftAlt;
-  return shift;
-}
 
 void RegisterGridClass(HINSTANCE instance) {
   if (g_grid_class != 0) return;

@@ -8,6 +8,7 @@
 
 #include "win32/grid_window.h"
 #include "win32/shortcut_keys.h"
+#include "win32/shift_state.h"
 #include "win32/wide_text.h"
 
 namespace win32 {
@@ -17,14 +18,6 @@ constexpr UINT kRebuildMenuMessage = WM_APP + 1;
 constexpr wchar_t kTimerWindowClass[] = L"SorvanoTimerWindow";
 
 Win32Backend* g_backend = nullptr;
-
-unsigned ShiftState() {
-  unsigned shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= ui::kShiftShift;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= ui::kShiftCtrl;
-  if (GetKeyState(VK_MENU) < 0) shift |= ui::kShiftAlt;
-  return shift;
-}
 
 ui::Rect RectOf(const RECT& rect) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
