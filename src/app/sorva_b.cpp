@@ -10,7 +10,7 @@ TSorvaB* SorvaB = nullptr;
 TSorvaB::TSorvaB() : ui::TForm("TSorvaB") {
   SorvaB = this;
   SetCaption(std::string(app::kVersionText) + app::kBuildDate);
-  SetBounds({0, 0, 572, 604});
+  MakeDialogFrame(564, 570);
   CreateControls();
   AwdKeywords[kAwardSlots] = "\x82\xd0-\x96k";  // ひ-北
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,11 @@ class TSorvaB : public ui::TForm {
   bool CancelRequested = false;
   bool NoDuplicates = false;
   bool ExcelTable = false;
+
+  // Sends the logging program's window a notice without data (its dwData): the tally's
+  // open and close notices. Set by the link to the logging program; the tally sends
+  // nothing while it is unset or the logging program's window is not known.
+  std::function<void(uint32_t data)> SendLoggerNotice;
 
   // Controls, grouped as the operator sees them.
   ui::TLabel Label1{*this};
@@ -86,6 +92,45 @@ class TSorvaB : public ui::TForm {
   // Check n of the band group, n = 1..16 (16 = all bands).
   ui::TCheckBox& Check(int n) { return *BandChecks[static_cast<size_t>(n - 1)]; }
 
+  // Show and close (tally/sorva_b_settings.cpp): the settings of section "Set" are read
+  // into the controls on every show and written back on every close.
+  void FormShow();
+  void FormCloseQuery(bool& can_close);
+  void FormClose();
+  // The list's type flags from the main window's target lines (tally/sorva_b_tally.cpp).
+  void ClassifyList();
+  // The list's start date (header field 6) when it is a whole yy/mm/dd date, else empty.
+  std::string ListStartDate() const;
+
+  // Controls (tally/sorva_b_controls.cpp, tally/sorva_b_fonts.cpp).
+  void BitBtn1Click(ui::Widget& sender);
+  // Both font buttons; the sender's Tag tells which font (1 the window's, 0 the list's).
+  void Speed1Click(ui::Widget& sender);
+  void KoteiChkClick(ui::Widget& sender);
+  void Radio0Click(ui::Widget& sender);
+  void BandCheckClick(ui::Widget& sender);
+  void Edit1KeyPress(ui::Widget& sender, int& key);
+  void BracketKeyPress(ui::Widget& sender, int& key);  // Edit2 and Edit3
+  void Spin1KeyPress(ui::Widget& sender, int& key);
+  void Edit5KeyPress(ui::Widget& sender, int& key);
+  void Edit5KeyDown(ui::Widget& sender, int& key, unsigned shift);
+  void RefreshKoteiCaption();
+
+  // The tally command: starts a tally, or asks the running one to stop
+  // (tally/sorva_b_tally.cpp).
+  void Button1Click(ui::Widget& sender);
+
  private:
   void CreateControls();
+  void ConnectEvents();
+  // Every control of the dialog, for what they all get (the font, the help key).
+  std::vector<ui::TWinControl*> Controls();
+  // Slot n of AwdKeywords as edit box Awd n gives it: trimmed, at most 6 bytes.
+  std::string KeywordOf(int n) const;
+
+  // The caret of the two boxes that are typed over. The component layer does not report
+  // an edit box's caret, so the dialog follows it: the start of the text when the box is
+  // entered, moved by the arrow, Home and End keys and by what the filters insert.
+  int spin1_caret_ = 0;
+  int edit5_caret_ = 0;
 };

@@ -118,9 +118,12 @@ class TStation : public ui::TForm {
   // Award keyword classification and the status line format (tally/).
   void ClassifyKeyword(bool flag);
 
+  // The tally dialog and the QSO database (tally/station_tally_commands.cpp).
+  void S1Click(ui::Widget* sender);
+  void Q1Click(ui::Widget* sender);
+
   // Commands of later subsystems; inert until they are built.
   void N6Click(ui::Widget* sender);
-  void S1Click(ui::Widget* sender);
   void Sent1Click(ui::Widget* sender);
   void J1Click(ui::Widget* sender);
   void Korvax1Click(ui::Widget* sender);

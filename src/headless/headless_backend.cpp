@@ -75,6 +75,10 @@ void HeadlessBackend::SetWindowState(WidgetId form, ui::WindowState state) {
 ui::WindowState HeadlessBackend::GetWindowState(WidgetId form) { return At(form).window_state; }
 ui::Rect HeadlessBackend::GetNormalBounds(WidgetId form) { return At(form).normal_bounds; }
 
+void HeadlessBackend::MakeDialogFrame(WidgetId form, int client_width, int client_height) {
+  SetBounds(form, {0, 0, client_width + 16, client_height + 48});
+}
+
 // A frame of 8 pixels around, a caption and menu bar of 40 above.
 ui::Rect HeadlessBackend::GetClientRect(WidgetId form) {
   const ui::Rect bounds = At(form).bounds;

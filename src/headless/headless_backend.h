@@ -94,6 +94,7 @@ class HeadlessBackend : public ui::Backend {
   ui::WindowState GetWindowState(ui::WidgetId form) override;
   ui::Rect GetNormalBounds(ui::WidgetId form) override;
   ui::Rect GetClientRect(ui::WidgetId form) override;
+  void MakeDialogFrame(ui::WidgetId form, int client_width, int client_height) override;
   void SetFont(ui::WidgetId id, const ui::Font& font) override;
   int TextWidth(ui::WidgetId id, std::string_view text) override;
   int TextHeight(ui::WidgetId id, std::string_view text) override;

@@ -3,7 +3,6 @@
 #include "app/station.h"
 
 void TStation::N6Click(ui::Widget*) { ShowAllRows(); }
-void TStation::S1Click(ui::Widget*) {}
 void TStation::Sent1Click(ui::Widget*) {}
 void TStation::J1Click(ui::Widget*) {}
 void TStation::Korvax1Click(ui::Widget*) {}

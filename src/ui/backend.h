@@ -47,6 +47,9 @@ class Backend {
   // Bounds of the window in its normal (restored) state.
   virtual Rect GetNormalBounds(WidgetId form) = 0;
   virtual Rect GetClientRect(WidgetId form) = 0;
+  // A fixed dialog frame (no resizing, no maximise box), owned by the program's main
+  // window, with the given client size, centred on the screen.
+  virtual void MakeDialogFrame(WidgetId form, int client_width, int client_height) = 0;
 
   // Fonts and text measurement in a widget's font.
   virtual void SetFont(WidgetId id, const Font& font) = 0;

@@ -44,6 +44,10 @@ void TForm::SetWindowState(WindowState state) { backend().SetWindowState(Id(), s
 Rect TForm::NormalBounds() const { return backend().GetNormalBounds(Id()); }
 Rect TForm::ClientRect() const { return backend().GetClientRect(Id()); }
 
+void TForm::MakeDialogFrame(int client_width, int client_height) {
+  backend().MakeDialogFrame(Id(), client_width, client_height);
+}
+
 void TForm::HandleEvent(Event& event) {
   switch (event.kind) {
     case EventKind::kCloseQuery:

@@ -37,6 +37,8 @@ class TForm : public Widget {
   Rect NormalBounds() const;
   // The client area's size (left and top are 0).
   Rect ClientRect() const;
+  // A fixed dialog frame with this client size, centred on the screen.
+  void MakeDialogFrame(int client_width, int client_height);
 
  protected:
   void HandleEvent(Event& event) override;

@@ -455,6 +455,28 @@ ui::WindowState Win32Backend::GetWindowState(ui::WidgetId form) {
   return ui::WindowState::kNormal;
 }
 
+void Win32Backend::MakeDialogFrame(ui::WidgetId form, int client_width, int client_height) {
+  HWND hwnd = At(form).hwnd;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  SetWindowLongPtrW(hwnd, GWL_STYLE, style);
+  SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex_style);
+  for (const auto& [id, entry] : entries_) {
+    // Owned by the first form (the main window): it stays above it and leaves with it.
+    if (entry.kind == ui::WidgetKind::kForm && id != form) {
+      SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(entry.hwnd));
+      break;
+    }
+  }
+  RECT frame{0, 0, client_width, client_height};
+  AdjustWindowRectEx(&frame, style, FALSE, ex_style);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  SetWindowPos(hwnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
 ui::Rect Win32Backend::GetClientRect(ui::WidgetId form) {
   RECT rect{};
   ::GetClientRect(At(form).hwnd, &rect);

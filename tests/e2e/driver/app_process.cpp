@@ -132,6 +132,10 @@ void AppProcess::WaitCaption(const std::string& expected, Timeout timeout) {
 
 std::string AppProcess::Caption() { return WindowTextUtf8(WaitMainWindow()); }
 
+std::string AppProcess::ControlText(int control_id) {
+  return ControlTextUtf8(WaitMainWindow(), control_id);
+}
+
 void AppProcess::PostCommand(int command_id) {
   if (!PostMessageW(WaitMainWindow(), WM_COMMAND, MAKEWPARAM(command_id, 0), 0)) {
     throw E2eError("cannot post command " + std::to_string(command_id));

@@ -1,9 +1,7 @@
-// One run of the program under test, started from the test process: waits for its main
-// window (a top-level "TStation" window of that process) or a message box, sends it
-// menu commands, and waits for its exit code. Every wait also notes whether a main
-// window was ever seen, so that a test can tell that a run never showed one. A run still
-// going when the object goes is ended, unless the current test failed and a
-// screenshot wrapper asked for failing runs to be left up (see LeaveRunningOnFailure).
+// One run of the program under test: waits for its main window (a top-level "TStation"
+// window of that process) or a message box, sends it menu commands, and waits for its
+// exit code. Every wait notes whether a main window was ever seen. A run still going
+// when the object goes is ended (after the failure screenshot, see LeaveRunningOnFailure).
 #pragma once
 
 #include "driver/message_box.h"
@@ -35,6 +33,8 @@ class AppProcess {
   // naming the caption it had.
   void WaitCaption(const std::string& expected, Timeout timeout = kDefaultTimeout);
   std::string Caption();
+  // The text of the main window's child control `control_id` (UTF-8).
+  std::string ControlText(int control_id);
 
   // Runs a menu command (posted: a command that shows a message box must not block us).
   void PostCommand(int command_id);

@@ -1,0 +1,144 @@
+// The tally dialog's controls that keep each other consistent (band boxes, the send
+// options, the portable/fixed box), the key filters of its edit boxes, and its events.
+#include <algorithm>
+
+#include "app/forms.h"
+#include "app/sorva_b.h"
+#include "app/station.h"
+#include "tally/sorva_b_key_filters.h"
+#include "tally/sorva_b_texts.h"
+#include "ui/keys.h"
+
+namespace {
+
+constexpr int kVkF1 = 0x70;
+constexpr int kVkDelete = 0x2E;
+constexpr int kAllBandsCheck = 16;
+
+// Follows the caret of a typed-over box on the keys that move it.
+void MoveCaret(int key, const std::string& text, int& caret) {
+  const int length = static_cast<int>(text.size());
+  switch (key) {
+    case ui::kVkLeft:
+      caret = std::max(0, std::min(caret, length) - 1);
+      break;
+    case ui::kVkRight:
+      caret = std::min(length, caret + 1);
+      break;
+    case ui::kVkHome:
+      caret = 0;
+      break;
+    case ui::kVkEnd:
+      caret = length;
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void TSorvaB::ConnectEvents() {
+  OnShow = [this] { FormShow(); };
+  OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
+  OnClose = [this] { FormClose(); };
+
+  Button1.OnClick = [this](ui::Widget& sender) { Button1Click(sender); };
+  BitBtn1.OnClick = [this](ui::Widget& sender) { BitBtn1Click(sender); };
+  Speed1.OnClick = [this](ui::Widget& sender) { Speed1Click(sender); };
+  Speed2.OnClick = [this](ui::Widget& sender) { Speed1Click(sender); };
+  KoteiChk.OnClick = [this](ui::Widget& sender) { KoteiChkClick(sender); };
+  Radio0.OnClick = [this](ui::Widget& sender) { Radio0Click(sender); };
+  for (auto& box : BandChecks) {
+    box->OnClick = [this](ui::Widget& sender) { BandCheckClick(sender); };
+  }
+  Edit1.OnKeyPress = [this](ui::Widget& sender, int& key) { Edit1KeyPress(sender, key); };
+  Edit2.OnKeyPress = [this](ui::Widget& sender, int& key) { BracketKeyPress(sender, key); };
+  Edit3.OnKeyPress = [this](ui::Widget& sender, int& key) { BracketKeyPress(sender, key); };
+  Spin1.OnKeyPress = [this](ui::Widget& sender, int& key) { Spin1KeyPress(sender, key); };
+  Edit5.OnKeyPress = [this](ui::Widget& sender, int& key) { Edit5KeyPress(sender, key); };
+  Spin1.OnEnter = [this](ui::Widget&) { spin1_caret_ = 0; };
+  Edit5.OnEnter = [this](ui::Widget&) { edit5_caret_ = 0; };
+  // The main window's command that chooses the database the tally reads.
+  if (Station != nullptr) Station->Q1->OnClick = [](ui::Widget&) { Station->Q1Click(nullptr); };
+
+  // The dialog sees keys first: F1 opens the help from any of its controls.
+  for (ui::TWinControl* control : Controls()) {
+    control->OnKeyDown = [this, control](ui::Widget& sender, int& key, unsigned shift) {
+      if (key == kVkF1) {
+        key = 0;
+        if (Station != nullptr && Station->Help1) Station->Help1->Click();
+        return;
+      }
+      if (control == &Spin1) MoveCaret(key, Spin1.Text(), spin1_caret_);
+      if (control == &Edit5) Edit5KeyDown(sender, key, shift);
+    };
+  }
+}
+
+void TSorvaB::BitBtn1Click(ui::Widget&) { Close(); }
+
+void TSorvaB::RefreshKoteiCaption() {
+  switch (KoteiChk.State()) {
+    case ui::CheckState::kChecked:
+      KoteiChk.SetCaption(tally_text::kPortableOnly);
+      break;
+    case ui::CheckState::kGrayed:
+      KoteiChk.SetCaption(tally_text::kFixedOnly);
+      break;
+    default:
+      KoteiChk.SetCaption(tally_text::kPortableAndFixed);
+      break;
+  }
+}
+
+void TSorvaB::KoteiChkClick(ui::Widget&) { RefreshKoteiCaption(); }
+
+// Korvax.mst is only used together with sending the code and QTH.
+void TSorvaB::Radio0Click(ui::Widget&) {
+  const bool sending_code = Radio0.Checked();
+  if (!sending_code) Radio7.SetChecked(false);
+  Radio7.SetEnabled(sending_code);
+}
+
+// A band box and "AllBand" exclude each other.
+void TSorvaB::BandCheckClick(ui::Widget& sender) {
+  auto& box = static_cast<ui::TCheckBox&>(sender);
+  if (!box.Checked()) return;
+  if (&box == &Check(kAllBandsCheck)) {
+    for (int n = 1; n < kAllBandsCheck; ++n) Check(n).SetChecked(false);
+  } else {
+    Check(kAllBandsCheck).SetChecked(false);
+  }
+}
+
+void TSorvaB::Edit1KeyPress(ui::Widget&, int& key) { key = tally::UpperCaseKey(key); }
+
+void TSorvaB::BracketKeyPress(ui::Widget&, int& key) {
+  if (!tally::BracketKeyAllowed(key)) key = 0;
+}
+
+void TSorvaB::Spin1KeyPress(ui::Widget&, int& key) {
+  tally::CaretText box{Spin1.Text(), spin1_caret_};
+  tally::TypeStartRecordKey(box, key);
+  key = 0;
+  if (box.text != Spin1.Text()) Spin1.SetText(box.text);
+  spin1_caret_ = box.caret;
+}
+
+void TSorvaB::Edit5KeyPress(ui::Widget&, int& key) {
+  tally::CaretText box{Edit5.Text(), edit5_caret_};
+  tally::TypeStartDateKey(box, key);
+  key = 0;
+  if (box.text != Edit5.Text()) Edit5.SetText(box.text);
+  edit5_caret_ = box.caret;
+}
+
+// Delete would break the yy/mm/dd form.
+void TSorvaB::Edit5KeyDown(ui::Widget&, int& key, unsigned) {
+  if (key == kVkDelete) {
+    key = 0;
+    return;
+  }
+  MoveCaret(key, Edit5.Text(), edit5_caret_);
+}

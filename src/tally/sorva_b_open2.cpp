@@ -1,0 +1,27 @@
+#include "tally/sorva_b_open2.h"
+
+#include "app/file_names.h"
+#include "app/settings_store.h"
+#include "tally/sorva_b_texts.h"
+#include "ui/application.h"
+
+namespace tally {
+
+std::string QsoDatabasePath(const TKrxIni& settings) {
+  return settings.ReadString("Main", "QSO", tally_text::kDefaultQsoFile);
+}
+
+std::optional<std::string> ChooseQsoDatabase(TKrxIni& settings, const std::string& current_path) {
+  ui::OpenDialogOptions options;
+  options.title = tally_text::kOpen2Title;
+  options.filter = tally_text::kOpen2Filter;
+  options.default_ext = tally_text::kOpen2DefaultExt;
+  options.initial_dir = app::ExtractFilePath(current_path);
+  if (!ui::Application().backend().ShowOpenDialog(options) || options.file_name.empty()) {
+    return std::nullopt;
+  }
+  settings.WriteString("Main", "QSO", options.file_name);
+  return options.file_name;
+}
+
+}  // namespace tally

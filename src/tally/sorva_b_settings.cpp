@@ -1,0 +1,187 @@
+// The tally dialog's show and close: section "Set" of the settings into the controls on
+// every show, and every control back into the settings on every close.
+#include <string>
+#include <string_view>
+
+#include "app/forms.h"
+#include "app/number_text.h"
+#include "app/sorva_b.h"
+#include "app/station.h"
+#include "app/texts.h"
+#include "base/cp932.h"
+#include "tally/sorva_b_texts.h"
+#include "targets/comma_text.h"
+
+namespace {
+
+constexpr char kSection[] = "Set";
+constexpr char kNoStartDate[] = "00/00/00";
+constexpr int kAllBands = 0x8000;
+constexpr int kBandBoxBits = 0xFFFF;  // Check1..Check16
+constexpr int kBandCheck17 = 1 << 16;
+constexpr int kBandCheck18 = 1 << 17;
+constexpr size_t kKeywordBytes = 6;
+
+// "Set"/"Rmks": bits 0..2 the send combo's item, then one bit per option box. The main
+// window applies the same table when it is first shown.
+constexpr int kRmksComboMask = 0x7;
+constexpr int kRmksDefaultCombo = 1;
+constexpr int kRmksRadio8 = 1 << 3;
+constexpr int kRmksRadio0 = 1 << 4;
+constexpr int kRmksRadio1 = 1 << 5;
+constexpr int kRmksRadio2 = 1 << 6;
+constexpr int kRmksRadio3 = 1 << 7;
+constexpr int kRmksRadio4 = 1 << 8;
+constexpr int kRmksRadio5 = 1 << 9;
+constexpr int kRmksRadio6 = 1 << 10;
+constexpr int kRmksRadio7 = 1 << 11;
+constexpr int kRmksKoteiChecked = 1 << 12;
+constexpr int kRmksKoteiGrayed = 1 << 13;
+
+// Without blanks and control characters at either end (such bytes are never part of a
+// double-byte character at the ends of a text).
+std::string Trim(std::string_view text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+  return std::string(text.substr(begin, end - begin));
+}
+
+// At most `bytes` bytes, never ending inside a double-byte character.
+std::string CutToBytes(const std::string& text, size_t bytes) {
+  size_t end = 0;
+  while (end < text.size()) {
+    const size_t next = end + cp932::CharLength(text, end);
+    if (next > bytes) break;
+    end = next;
+  }
+  return text.substr(0, end);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// "yy/mm/dd": the only form the tally's date comparison understands.
+bool IsStartDate(std::string_view text) {
+  if (text.size() != 8 || text[2] != '/' || text[5] != '/') return false;
+  for (size_t i : {0, 1, 3, 4, 6, 7}) {
+    if (!IsDigit(text[i])) return false;
+  }
+  return true;
+}
+
+// A bracket pair whose opening character is blank or missing.
+bool IsBlankPair(const std::string& pair) {
+  return pair.empty() || static_cast<unsigned char>(pair[0]) < '!';
+}
+
+}  // namespace
+
+std::string TSorvaB::KeywordOf(int n) const {
+  return CutToBytes(Trim(Awd[static_cast<size_t>(n)]->Text()), kKeywordBytes);
+}
+
+std::string TSorvaB::ListStartDate() const {
+  if (Station == nullptr || Station->TargetLines.empty()) return {};
+  const std::vector<std::string> header = targets::SplitCommaText(Station->TargetLines[0]);
+  if (header.size() <= 6 || !IsStartDate(header[6])) return {};
+  return header[6];
+}
+
+void TSorvaB::FormShow() {
+  TKrxIni& settings = *Station->Settings;
+  SetCaption(std::string(tally_text::kCaptionHead) + app::kBuildDate + tally_text::kCaptionTail);
+
+  int band = settings.ReadInteger(kSection, "Band", 0);
+  // No band box set (also a value holding only the Check17/Check18 bits) means all bands,
+  // which is what the tally counts then.
+  if ((band & kBandBoxBits) == 0) band |= kAllBands;
+  int rec = settings.ReadInteger(kSection, "Rec", 1);
+  if (rec < 1) rec = 1;
+  Spin1.SetText(std::to_string(rec));
+  spin1_caret_ = 0;
+  for (int n = 1; n <= kBandCount + 1; ++n) Check(n).SetChecked(band & (1 << (n - 1)));
+  Check17.SetChecked(band & kBandCheck17);
+  Check18.SetChecked(band & kBandCheck18);
+
+  Button1.SetCaption(tally_text::kStartButton);
+  Button1.Tag = 0;
+
+  ModeFilter = settings.ReadString(kSection, "Mode", "");
+  GiveUpMarks = settings.ReadString(kSection, "Akiram", "");
+  if (IsBlankPair(WkdChars)) WkdChars = "<>";
+  if (IsBlankPair(CfmChars)) CfmChars = "()";
+  Edit1.SetText(ModeFilter);
+  Edit2.SetText(WkdChars);
+  Edit3.SetText(CfmChars);
+  Edit4.SetText(Trim(GiveUpMarks));
+
+  std::string start_date = ListStartDate();
+  if (start_date.empty()) start_date = settings.ReadString(kSection, "Date", kNoStartDate);
+  // A damaged value would reach the date comparison of every record.
+  if (!IsStartDate(start_date)) start_date = kNoStartDate;
+  Edit5.SetText(start_date);
+  edit5_caret_ = 0;
+
+  for (int n = 0; n < kAwardSlots; ++n) {
+    Awd[static_cast<size_t>(n)]->SetText(AwdKeywords[static_cast<size_t>(n)]);
+  }
+  RefreshKoteiCaption();
+  ClassifyList();
+}
+
+void TSorvaB::FormCloseQuery(bool&) {
+  // Closing while a tally runs stops it; it ends through its clean-up at the next record.
+  if (Button1.Tag == 1) CancelRequested = true;
+}
+
+void TSorvaB::FormClose() {
+  TKrxIni& settings = *Station->Settings;
+
+  const int combo = Combo1.ItemIndex();
+  int rmks = combo >= 0 ? combo & kRmksComboMask : kRmksDefaultCombo;
+  const std::pair<bool, int> boxes[] = {
+      {Radio8.Checked(), kRmksRadio8}, {Radio0.Checked(), kRmksRadio0},
+      {Radio1.Checked(), kRmksRadio1}, {Radio2.Checked(), kRmksRadio2},
+      {Radio3.Checked(), kRmksRadio3}, {Radio4.Checked(), kRmksRadio4},
+      {Radio5.Checked(), kRmksRadio5}, {Radio6.Checked(), kRmksRadio6},
+      {Radio7.Checked(), kRmksRadio7}, {KoteiChk.Checked(), kRmksKoteiChecked},
+      {KoteiChk.State() == ui::CheckState::kGrayed, kRmksKoteiGrayed},
+  };
+  for (const auto& [checked, bit] : boxes) {
+    if (checked) rmks |= bit;
+  }
+  settings.WriteInteger(kSection, "Rmks", rmks);
+  std::string mode = Edit1.Text();
+  for (size_t i = 0; i < mode.size(); i += cp932::CharLength(mode, i)) {
+    if (mode[i] >= 'a' && mode[i] <= 'z') mode[i] = static_cast<char>(mode[i] - 'a' + 'A');
+  }
+  settings.WriteOrDelete(kSection, "Mode", mode);
+
+  int band = 0;
+  for (int n = 1; n <= kBandCount + 1; ++n) {
+    if (Check(n).Checked()) band |= 1 << (n - 1);
+  }
+  if (Check17.Checked()) band |= kBandCheck17;
+  if (Check18.Checked()) band |= kBandCheck18;
+  settings.WriteInteger(kSection, "Band", band);
+  settings.WriteString(kSection, "Rec", Spin1.Text());
+
+  WkdChars = app::CopyPadded(Edit2.Text(), 2);
+  CfmChars = app::CopyPadded(Edit3.Text(), 2);
+  GiveUpMarks = Trim(Edit4.Text());
+
+  for (int n = 0; n < kAwardSlots; ++n) {
+    std::string& slot = AwdKeywords[static_cast<size_t>(n)];
+    slot = KeywordOf(n);
+    settings.WriteOrDelete(kSection, "Awd" + std::to_string(n), slot);
+  }
+
+  settings.WriteOrDelete(kSection, "WkdChr", WkdChars);
+  settings.WriteOrDelete(kSection, "CfmChr", CfmChars);
+  settings.WriteOrDelete(kSection, "Akiram", GiveUpMarks);
+  if (ListStartDate().empty()) settings.WriteOrDelete(kSection, "Date", Edit5.Text());
+
+  Station->Timer2.SetTimerEnabled(true);
+  Station->ApplyFontLayout(1);
+}

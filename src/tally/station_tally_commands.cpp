@@ -1,0 +1,25 @@
+// The main window's commands around the tally dialog: showing it (menu S1 and a double
+// click on the status bar) and choosing the QSO database (menu Q1).
+#include "app/forms.h"
+#include "app/sorva_b.h"
+#include "app/station.h"
+#include "tally/sorva_b_open2.h"
+
+void TStation::S1Click(ui::Widget*) {
+  TSorvaB& dialog = *SorvaB;
+  if (dialog.Visible()) return;
+  dialog.ShowModal();
+  FromLogger = false;
+  // The mark style first, and the cached row dropped, so that the repaint shows it.
+  OverwriteMark = dialog.Radio6.Checked();
+  DrawRow = -1;
+  if (dialog.Check29.Checked() && KorvaxWnd > 1) {
+    SetWindowState(ui::WindowState::kMinimized);
+  } else {
+    dGrid1.Invalidate();
+  }
+}
+
+void TStation::Q1Click(ui::Widget*) {
+  tally::ChooseQsoDatabase(*Settings, tally::QsoDatabasePath(*Settings));
+}

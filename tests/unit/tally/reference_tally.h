@@ -1,0 +1,379 @@
+// A plain, literal tally, step by step as the program's rules read: every target line
+// searched for every QSO, every entry appended by splitting and joining its line, every
+// duplicate pass comparing every pair of lines. It shares only the small rules (tally_rules.h)
+// with the engine. The differential test and the benchmark compare the engine against it.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/cp932.h"
+#include "base/string_utils.h"
+#include "tally/qso_record.h"
+#include "tally/tally_engine.h"
+#include "targets/comma_text.h"
+
+namespace reference {
+
+using namespace tally;
+
+class ReferenceTally {
+ public:
+  ReferenceTally(std::vector<std::string>& lines, QsoSource& source, const TallyOptions& options,
+                 TallyCallbacks& callbacks)
+      : lines_(lines), source_(source), options_(options), callbacks_(callbacks) {}
+
+  ~ReferenceTally() {
+    if (record_.Number(qso_field::kOpen) > 0) source_.KorvaxClose(record_.data(), 1);
+    callbacks_.ShowProgress(false);
+    if (open_notice_ && !close_notice_) callbacks_.SendCloseNotice();
+  }
+
+  TallyResult Run() {
+    result_.AwardKeyword = options_.AwardKeyword;
+    // A2
+    style_.worked = ParseBrackets(options_.WkdChars);
+    style_.confirmed = ParseBrackets(options_.CfmChars);
+    if (!style_.worked.IsUsable() || !style_.confirmed.IsUsable()) {
+      std::string keyword = options_.AwardKeyword;
+      result_.TargetKind = ClassifyKeyword(keyword, options_.AwdKeywords);
+      result_.end = TallyEnd::kBlankBrackets;
+      return result_;
+    }
+    // A3
+    slots_ = options_.AwdKeywords;
+    slots_[kKeywordSlots - 1] = kFixedLastSlot;
+    result_.list = ClassifyList(lines_, slots_);
+    const bool excel = options_.ExcelTable && result_.list.ExcelTableAllowed();
+    start_date_ = std::string(FirstChars(options_.start_date, 8));
+    // A6
+    spin1_ = options_.start_record;
+    if (spin1_ < 1) {
+      spin1_ = 1;
+      callbacks_.StartRecordReset();
+    }
+    // A7, A8
+    source_.SetDbsShare(1);
+    style_.GiveUpMarks = MakeGiveUpMarks(options_.GiveUpMarks);
+    mode_filter_ = std::string(TrimBlanks(options_.ModeFilter));
+    open_notice_ = true;
+    callbacks_.SendOpenNotice();
+    // A9
+    award_keyword_ = options_.AwardKeyword.substr(0, 6);
+    result_.AwardKeyword = award_keyword_;
+    {
+      std::string keyword = award_keyword_;
+      result_.TargetKind = ClassifyKeyword(keyword, slots_);
+    }
+    // A11
+    mask_ = options_.band_mask == 0 ? kAllBands : options_.band_mask;
+    // A12
+    std::string path = options_.database_path;
+    while (source_.KorvaxOpen(0, record_.data(), path.c_str(), 1) != 0) {
+      std::optional<std::string> chosen = callbacks_.ChooseDatabase(path);
+      if (!chosen) {
+        result_.end = TallyEnd::kNoDatabase;
+        return result_;
+      }
+      path = *chosen;
+    }
+    // A13
+    for (size_t i = 1; i < lines_.size(); ++i) {
+      std::vector<std::string> fields = targets::SplitCommaText(lines_[i]);
+      while (fields.size() < 5) fields.emplace_back();
+      fields[4].clear();
+      lines_[i] = targets::JoinCommaText(fields);
+    }
+    // B
+    std::vector<std::string> keywords;
+    if (!result_.list.MixedList) {
+      keywords.push_back(award_keyword_);
+    } else {
+      keywords.push_back(kStationPrefix);
+      keywords.push_back(kHotSpringPrefix);
+      for (int slot = 0; slot < kKeywordSlots; ++slot) {
+        if (slots_[slot].find_first_not_of(' ') != std::string::npos) keywords.push_back(slots_[slot]);
+      }
+    }
+    for (const std::string& keyword : keywords) {
+      award_keyword_ = keyword;
+      if (!TallyPass()) {
+        result_.end = TallyEnd::kAborted;
+        return result_;
+      }
+    }
+    // H
+    if (options_.NoDuplicates) {
+      while (RemoveDuplicatesPass()) {
+      }
+    }
+    // I
+    bool table_made = false;
+    if (result_.list.ZaList || excel) table_made = CopyQsoTable(excel);
+    // J1, J2
+    int worked = 0;
+    int confirmed = 0;
+    for (size_t i = 1; i < lines_.size(); ++i) {
+      std::vector<std::string> fields = targets::SplitCommaText(lines_[i]);
+      if (fields.size() > 4 && CharCount(fields[4]) > 1) ++worked;
+      if (fields.size() > 4 && cp932::Find(fields[4], style_.confirmed.open) != std::string::npos) ++confirmed;
+    }
+    result_.counted = true;
+    result_.worked = worked;
+    result_.confirmed = confirmed;
+    result_.report = ReportText(worked, confirmed, options_.AwardName, table_made);
+    result_.enable_save = worked >= 1 && !Cancel();
+    // J3, J4
+    source_.KorvaxClose(record_.data(), 1);
+    close_notice_ = true;
+    callbacks_.SendCloseNotice();
+    result_.show_report = !Cancel();
+    result_.end = Cancel() ? TallyEnd::kAborted : TallyEnd::kDone;
+    return result_;
+  }
+
+ private:
+  bool Cancel() {
+    if (!cancel_) cancel_ = callbacks_.CancelRequested();
+    return cancel_;
+  }
+
+  int32_t Long(std::string_view text) { return source_.StrToLong(std::string(text).c_str()); }
+
+  // C; false when the tally was aborted.
+  bool TallyPass() {
+    result_.TargetKind = kind_ = ClassifyKeyword(award_keyword_, options_.AwdKeywords);
+    result_.AwardKeyword = award_keyword_;
+    const int32_t newest = record_.Number(qso_field::kNewest);
+    int32_t start = spin1_;
+    if (start >= newest) {
+      start = 1;
+      spin1_ = 1;
+      callbacks_.StartRecordReset();
+    }
+    int maximum = static_cast<int>((int64_t{newest} - start) / 10);
+    if (maximum < 1) maximum = 1;
+    callbacks_.SetProgressMax(maximum);
+    callbacks_.SetProgressPosition(0);
+    callbacks_.ShowProgress(true);
+    int older = 0;
+    int met = 0;
+    int old = 0;
+    int32_t number = newest;
+    while (true) {
+      if (number < start) break;  // the start record is the last one examined
+      if (source_.KRX_read(record_.data(), number, 3) != 0) break;
+      const int32_t this_number = number--;
+      (void)this_number;
+      if (Cancel()) return false;
+      if (source_.DateComp(start_date_.c_str(), std::string(record_.Text(qso_field::kDate)).c_str()) > 0) {
+        ++older;
+        callbacks_.SetProgressPosition(maximum - 1);
+        if (older == 10) break;
+        continue;
+      }
+      ++met;
+      callbacks_.SetProgressPosition(met / 10);
+      if (met % 10 == 0) callbacks_.ProcessMessages();
+      if (options_.portable == PortableChoice::kPortableOnly && source_.isPortable(record_.data()) < 0) continue;
+      if (options_.portable == PortableChoice::kFixedOnly && source_.isPortable(record_.data()) >= 0) continue;
+      if (mask_ < kAllBands) {
+        const int32_t b = source_.FreqPCheck(std::string(record_.Text(qso_field::kFrequency)).c_str());
+        uint32_t bit = 1;
+        if (b > 0) bit = b < 32 ? 1u << b : 0;
+        if ((mask_ & bit) == 0) continue;
+      }
+      if (!mode_filter_.empty()) {
+        const std::string mode(record_.Text(qso_field::kMode));
+        if (mode.empty() || cp932::Find(mode_filter_, mode) == std::string::npos) continue;
+      }
+      if (result_.list.ZaList) {
+        TallyZa();
+      } else if (result_.list.PerCityList) {
+        if (!TallyPerCity()) {
+          ++old;
+          if (old > 10) break;
+        }
+      } else if (result_.list.MixedList && award_keyword_ == "ZA-") {
+        TallyZa();
+      } else {
+        RemarksMatch();
+      }
+    }
+    return true;
+  }
+
+  // D
+  void RemarksMatch() {
+    std::string text;
+    size_t hit = std::string::npos;
+    auto search = [&](int field) {
+      text = std::string(record_.Text(field));
+      hit = cp932::Find(text, award_keyword_);
+      return hit != std::string::npos;
+    };
+    switch (options_.remarks) {
+      case RemarksChoice::kRemarks1Only: search(qso_field::kRemarks1); break;
+      case RemarksChoice::kRemarks2Only: search(qso_field::kRemarks2); break;
+      case RemarksChoice::kRemarks1First: if (!search(qso_field::kRemarks1)) search(qso_field::kRemarks2); break;
+      case RemarksChoice::kRemarks2First: if (!search(qso_field::kRemarks2)) search(qso_field::kRemarks1); break;
+    }
+    if (hit == std::string::npos) return;
+    const int32_t n = Long(hit + 2 <= text.size() ? std::string_view(text).substr(hit + 2) : "");
+    if (kind_ == 0 && !(n >= 1 && n <= 47 && cp932::Find(text, "-", hit) != std::string::npos)) return;
+    if (kind_ == 1 && !(n >= -50000 && n <= -1)) return;
+    const size_t comma = cp932::Find(text, ",", hit);
+    if (comma == std::string::npos) return;
+    const std::string code = text.substr(hit, comma - hit + 1);
+    for (size_t i = 1; i < lines_.size(); ++i) {
+      if (cp932::Find(lines_[i], code) != std::string::npos) Append(i);
+    }
+  }
+
+  void Append(size_t i) {
+    const std::string_view mark = record_.Text(qso_field::kQslMark);
+    AppendQsoEntry(lines_[i], record_.Text(qso_field::kCall), mark.empty() ? '\0' : mark[0],
+                   record_.Number(qso_field::kLastRead), style_);
+  }
+
+  int64_t Year() {
+    const int32_t yy = Long(record_.Text(qso_field::kDate));
+    return yy >= 51 ? int64_t{yy} + 1900 : int64_t{yy} + 2000;
+  }
+
+  std::string Key() {
+    return "," + std::string(TrimRightBlanks(record_.Text(qso_field::kQthCode))) + ",";
+  }
+
+  // F
+  void TallyZa() {
+    const std::string date(record_.Text(qso_field::kDate));
+    const int32_t mm = Long(date.size() > 3 ? date.substr(3) : "");
+    if (Year() * 100 + mm < 201409) return;
+    const std::string key = Key();
+    if (CharCount(key) < 6) return;
+    if (options_.NoDuplicates && IsClubOrSpecialCall(record_.Text(qso_field::kCall))) return;
+    for (size_t i = 1; i < lines_.size(); ++i) {
+      if (Cancel()) break;
+      if (lines_[i].starts_with("ZA") && lines_[i].find(key) != std::string::npos) Append(i);
+    }
+  }
+
+  // G; false for before-2015.
+  bool TallyPerCity() {
+    if (Year() < 2015) return false;
+    const std::string key = Key();
+    if (CharCount(key) < 6) return true;
+    const std::string code(record_.Text(qso_field::kQthCode));
+    for (size_t i = 1; i < lines_.size(); ++i) {
+      if (Cancel()) break;
+      if (FirstBytesPadded(lines_[i], 2) != FirstBytesPadded(award_keyword_, 2)) continue;
+      bool match;
+      if ((options_.AwardOptions & 1) != 0 && source_.ChosonCheck(code.c_str()) == 6 &&
+          !code.starts_with("1001")) {
+        std::vector<std::string> fields = targets::SplitCommaText(lines_[i]);
+        const std::string s = fields.size() > 2 ? "," + fields[2] : lines_[i];
+        match = cp932::Find(key, s) != std::string::npos;
+      } else {
+        match = cp932::Find(lines_[i], key) != std::string::npos;
+      }
+      if (match) Append(i);
+    }
+    return true;
+  }
+
+  // H
+  bool RemoveDuplicatesPass() {
+    bool changed = false;
+    callbacks_.SetProgressMax(static_cast<int>(lines_.size()));
+    callbacks_.SetProgressPosition(0);
+    for (size_t i = 1; i < lines_.size(); ++i) {
+      if (Cancel()) break;
+      if (i % 10 == 0) callbacks_.ProcessMessages();
+      std::vector<std::string> fields_i = targets::SplitCommaText(lines_[i]);
+      if (fields_i.size() > 4) {
+        const std::string x(LeadingCallRun(fields_i[4]));
+        for (size_t j = 1; j < lines_.size(); ++j) {
+          if (j == i) continue;
+          std::vector<std::string> fields_j = targets::SplitCommaText(lines_[j]);
+          if (fields_j.size() <= 4) continue;
+          if (DropLeadingCall(x, fields_j[4])) {
+            lines_[j] = targets::JoinCommaText(fields_j);
+            changed = true;
+          }
+        }
+      }
+      callbacks_.SetProgressPosition(static_cast<int>(i + 1));
+    }
+    return changed;
+  }
+
+  // I
+  bool CopyQsoTable(bool excel) {
+    std::vector<std::string> rows;
+    callbacks_.SetProgressMax(static_cast<int>(lines_.size()));
+    callbacks_.SetProgressPosition(0);
+    bool filled = false;
+    for (size_t i = 1; i < lines_.size(); ++i) {
+      std::string row;
+      std::vector<std::string> fields = targets::SplitCommaText(lines_[i]);
+      if (fields.size() > 4) {
+        std::string t(FirstChars(fields[4], 30));
+        const size_t colon = cp932::Find(t, ":");
+        if (colon != std::string::npos) t.resize(colon);
+        int32_t number = 0;
+        size_t p = cp932::Find(t, style_.worked.open);
+        if (p != std::string::npos) {
+          number = Long(std::string_view(t).substr(p + style_.worked.open.size()));
+        } else if ((p = cp932::Find(t, style_.confirmed.open)) != std::string::npos) {
+          number = Long(std::string_view(t).substr(p + style_.confirmed.open.size()));
+        }
+        if (source_.KRX_read(record_.data(), number, 3) == 0) {
+          row = PrintableText(record_.Text(qso_field::kCall)) + "\t" +
+                PrintableText(FirstChars(record_.Text(qso_field::kDate), 8)) + "\t";
+          if (excel) row += PrintableText(FirstChars(record_.Text(qso_field::kTime), 5)) + "\t";
+          row += PrintableText(record_.Text(qso_field::kFrequency)) + "\t" +
+                 PrintableText(record_.Text(qso_field::kMode));
+          filled = true;
+        }
+      }
+      rows.push_back(row);
+      callbacks_.SetProgressPosition(static_cast<int>(i));
+    }
+    if (!filled) return false;
+    std::string text;
+    for (const std::string& row : rows) text += row + "\r\n";
+    result_.clipboard = text;
+    return true;
+  }
+
+  std::vector<std::string>& lines_;
+  QsoSource& source_;
+  const TallyOptions& options_;
+  TallyCallbacks& callbacks_;
+  TallyResult result_;
+  QsoRecord record_;
+  EntryStyle style_;
+  KeywordSlots slots_;
+  std::string start_date_;
+  std::string mode_filter_;
+  std::string award_keyword_;
+  uint32_t mask_ = kAllBands;
+  int32_t spin1_ = 1;
+  int kind_ = 0;
+  bool cancel_ = false;
+  bool open_notice_ = false;
+  bool close_notice_ = false;
+};
+
+inline TallyResult RunTally(std::vector<std::string>& lines, QsoSource& source,
+                            const TallyOptions& options, TallyCallbacks& callbacks) {
+  ReferenceTally tally(lines, source, options, callbacks);
+  return tally.Run();
+}
+
+}  // namespace reference
