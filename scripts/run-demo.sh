@@ -37,7 +37,7 @@ cp "$SORVANO_ROOT/demo/$demo_list" "$SORVANO_ROOT/demo/$demo_database" "$run_dir
 printf '[Main]\r\nQSO=%s\r\n\r\n' "$demo_database" > "$run_dir/Sorvano.ini"
 
 sorvano_ensure_prefix
-export LANG=$SORVANO_WINE_LANG LC_ALL=
+export LANG=$SORVANO_WINE_LANG LC_ALL=''
 interactive=1
 if [ -z "${DISPLAY:-}" ]; then
   interactive=

@@ -39,15 +39,14 @@ sorvano_apt_install() {
 
 # apt-get update runs only when something has to be installed.
 sorvano_install_packages() {
-  local missing
-  missing=$(sorvano_missing_packages "${SORVANO_PACKAGES[@]}")
-  [ -z "$missing" ] && return 0
-  sorvano_log "installing:" $missing
-  [ "$(id -u)" = 0 ] || sorvano_die "not root: please install" $missing
+  local missing=()
+  mapfile -t missing < <(sorvano_missing_packages "${SORVANO_PACKAGES[@]}")
+  [ ${#missing[@]} -eq 0 ] && return 0
+  sorvano_log "installing: ${missing[*]}"
+  [ "$(id -u)" = 0 ] || sorvano_die "not root: please install ${missing[*]}"
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   apt-get update -qq >/dev/null
-  # shellcheck disable=SC2086
-  sorvano_apt_install $missing
+  sorvano_apt_install "${missing[@]}"
 }
 
 sorvano_i386_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
@@ -198,7 +197,8 @@ sorvano_start_xvfb() {
     [ $tries -le 200 ] || sorvano_die "Xvfb did not report a display within 20 s"
     sleep 0.1
   done
-  export DISPLAY=":$(head -n1 "$display_file")"
+  DISPLAY=":$(head -n1 "$display_file")"
+  export DISPLAY
   rm -f "$display_file"
   sorvano_log "Xvfb on display $DISPLAY"
 }

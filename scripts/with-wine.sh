@@ -15,4 +15,4 @@ sorvano_ensure_i386
 sorvano_ensure_prefix
 [ -n "${DISPLAY:-}" ] || sorvano_start_xvfb
 sorvano_start_wineserver
-LANG=$SORVANO_WINE_LANG LC_ALL= "$@"
+LANG=$SORVANO_WINE_LANG LC_ALL='' "$@"

@@ -32,7 +32,7 @@ class QsoSource {
 };
 
 // The logging library itself.
-class KorvaxLibrary final : public QsoSource {
+class KorvaxLibrary : public QsoSource {
  public:
   int32_t GetKrdllVersion() override;
   int32_t SetDbsShare(int32_t mode) override;

@@ -45,8 +45,8 @@ void TSorvaB::CreateControls() {
   Place(Edit2, 186, 98, 36, 22, nullptr);
   Place(Label3, 232, 100, 32, 18, "&Cfm");  // &Cfm
   Place(Edit3, 266, 98, 36, 22, nullptr);
-  Place(Label4, 312, 100, 148, 18, "\x8f\x9c\x8aOQSL\x8e\xf3\x97\xcc\x83}\x81[\x83N\x81" "F");  // 除外QSL受領マーク：
-  Place(Edit4, 462, 98, 94, 22, nullptr);
+  Place(Label4, 308, 100, 154, 18, "\x8f\x9c\x8aOQSL\x8e\xf3\x97\xcc\x83}\x81[\x83N\x81" "F");  // 除外QSL受領マーク：
+  Place(Edit4, 464, 98, 92, 22, nullptr);
   Place(Label5, 8, 130, 164, 18, "\x82\xb1\x82\xcc\x83" "f\x81[\x83^\x88\xc8\x8d~\x82\xf0\x8fW\x8cv");  // このデータ以降を集計
   Place(Spin1, 174, 128, 90, 22, nullptr);
   Place(Label6, 290, 130, 148, 18, "\x82\xb1\x82\xcc\x93\xfa\x95t\x88\xc8\x8d~\x82\xf0\x8fW\x8cv");  // この日付以降を集計

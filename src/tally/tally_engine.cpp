@@ -78,8 +78,9 @@ class TallyRun {
 
   bool OpenDatabase();
   bool TallyPass(std::string keyword);
-  bool ExamineRecord(TargetIndex& index, int& old_city_qsos, bool& pass_over);
-  bool MatchRemarks(TargetIndex& index);
+  // False when the pass ends with this record.
+  bool ExamineRecord(TargetIndex& index, int& old_city_qsos);
+  void MatchRemarks(TargetIndex& index);
   void TallyZa(TargetIndex& index);
   bool TallyPerCity(TargetIndex& index);
   void AppendToLines(TargetIndex& index, const std::vector<size_t>& lines, bool stop_on_cancel);
@@ -227,42 +228,41 @@ bool TallyRun::TallyPass(std::string keyword) {
     ++met;
     progress_.SetPosition(met / 10);
     if (met % kMessageEvery == 0) callbacks_.ProcessMessages();
-    bool pass_over = false;
-    ExamineRecord(index, old_city_qsos, pass_over);
-    if (pass_over) break;
+    if (!ExamineRecord(index, old_city_qsos)) break;
   }
   return true;
 }
 
 // Filters and dispatch for one record inside the date range.
-bool TallyRun::ExamineRecord(TargetIndex& index, int& old_city_qsos, bool& pass_over) {
+bool TallyRun::ExamineRecord(TargetIndex& index, int& old_city_qsos) {
   if (options_.portable != PortableChoice::kBoth) {
     const bool portable = source_.isPortable(record_.data()) >= 0;
-    if (portable != (options_.portable == PortableChoice::kPortableOnly)) return false;
+    if (portable != (options_.portable == PortableChoice::kPortableOnly)) return true;
   }
   if (!all_bands_) {
     const int32_t band = calls_.FreqPCheck(record_.Text(qso_field::kFrequency));
     const uint32_t bit = band <= 0 ? 1u : band < 32 ? 1u << band : 0u;
-    if ((options_.band_mask & bit) == 0) return false;
+    if ((options_.band_mask & bit) == 0) return true;
   }
   if (!mode_filter_.empty()) {
     const std::string_view mode = record_.Text(qso_field::kMode);
-    if (mode.empty() || cp932::Find(mode_filter_, mode) == std::string_view::npos) return false;
+    if (mode.empty() || cp932::Find(mode_filter_, mode) == std::string_view::npos) return true;
   }
   const ListKind& list = result_.list;
   if (list.ZaList) {
     TallyZa(index);
   } else if (list.PerCityList) {
-    if (!TallyPerCity(index) && ++old_city_qsos > kOldCityQsosEndPass) pass_over = true;
+    // The eleventh QSO before 2015 ends the pass.
+    if (!TallyPerCity(index) && ++old_city_qsos > kOldCityQsosEndPass) return false;
   } else if (list.MixedList && keyword_ == kZaKeyword) {
     TallyZa(index);
   } else {
-    return MatchRemarks(index);
+    MatchRemarks(index);
   }
   return true;
 }
 
-bool TallyRun::MatchRemarks(TargetIndex& index) {
+void TallyRun::MatchRemarks(TargetIndex& index) {
   std::string_view text;
   size_t hit = std::string_view::npos;
   const auto search = [&](int field) {
@@ -284,19 +284,17 @@ bool TallyRun::MatchRemarks(TargetIndex& index) {
       search(qso_field::kRemarks2) || search(qso_field::kRemarks1);
       break;
   }
-  if (hit == std::string_view::npos) return false;
+  if (hit == std::string_view::npos) return;
   const int32_t n = calls_.StrToLong(text.substr(std::min(hit + 2, text.size())));
   if (kind_ == kKindNumbered) {
-    if (n < 1 || n > kHighestNumberedCode || cp932::Find(text, "-", hit) == std::string_view::npos) {
-      return false;
-    }
+    if (n < 1 || n > kHighestNumberedCode || cp932::Find(text, "-", hit) == std::string_view::npos) return;
   } else if (kind_ == kKindHotSpring) {
-    if (n < kLowestHotSpringCode || n > -1) return false;
+    if (n < kLowestHotSpringCode || n > -1) return;
   }
+  // The code text runs from the hit through the first comma after it.
   const size_t comma = cp932::Find(text, ",", hit);
-  if (comma == std::string_view::npos) return false;
+  if (comma == std::string_view::npos) return;
   AppendToLines(index, index.CodeLines(text.substr(hit, comma - hit + 1)), false);
-  return true;
 }
 
 // ",QTH," of the record, or an empty view when it is shorter than 6 characters.
@@ -359,7 +357,7 @@ void TallyRun::Finish() {
   result_.worked = counts.worked;
   result_.confirmed = counts.confirmed;
   result_.report = ReportText(counts.worked, counts.confirmed, options_.AwardName, table_made);
-  const bool cancelled = cancelled_.IsSet();
+  const bool cancelled = cancelled_();
   result_.enable_save = counts.worked >= 1 && !cancelled;
   result_.show_report = !cancelled;
   result_.end = cancelled ? TallyEnd::kAborted : TallyEnd::kDone;

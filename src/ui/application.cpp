@@ -44,8 +44,10 @@ void TApplication::Terminate() {
 }
 
 void TApplication::DestroyForms() {
+  destroying_forms_ = true;
   while (!forms_.empty()) forms_.pop_back();
   main_form_ = nullptr;
+  destroying_forms_ = false;
 }
 
 void TApplication::Reset() {

@@ -45,8 +45,10 @@ class TApplication {
   void Terminate();
   bool Terminated() const { return terminated_; }
 
-  // Frees the forms, last created first; called when the loop has returned.
+  // Frees the forms, last created first; called when the loop has returned. Events
+  // that the window system raises while they go are not dispatched.
   void DestroyForms();
+  bool DestroyingForms() const { return destroying_forms_; }
   // Back to the state of a fresh process (tests).
   void Reset();
 
@@ -57,6 +59,7 @@ class TApplication {
   std::vector<std::unique_ptr<TForm>> forms_;
   TForm* main_form_ = nullptr;
   bool terminated_ = false;
+  bool destroying_forms_ = false;
 };
 
 TApplication& Application();

@@ -16,6 +16,8 @@ Widget::~Widget() { backend().DestroyWidget(id_); }
 Backend& Widget::backend() const { return Application().backend(); }
 
 void Widget::Dispatch(Event& event) {
+  // A form's handlers may use its other components, which may be gone already.
+  if (Application().DestroyingForms()) return;
   try {
     HandleEvent(event);
   } catch (const std::exception& error) {

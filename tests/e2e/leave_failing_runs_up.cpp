@@ -1,8 +1,8 @@
 // Lets a failing test's program windows stay up for the wrapper's screenshot
 // (run_e2e.sh); the wrapper ends them afterwards.
-#include "driver/app_process.h"
-
 #include <gtest/gtest.h>
+
+#include "driver/app_process.h"
 
 namespace {
 

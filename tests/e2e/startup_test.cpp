@@ -1,13 +1,6 @@
 // Start-up of the real program under Wine: the main window and the exit code, the
 // single-instance lock, the logging library's version check and its absence, and the
 // "-Inst" registration in the logging program's settings file.
-#include "app/command_ids.h"
-#include "driver/app_process.h"
-#include "driver/build_paths.h"
-#include "driver/program_folder.h"
-#include "driver/test_folder.h"
-#include "driver/text_codec.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -15,6 +8,13 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "app/command_ids.h"
+#include "driver/app_process.h"
+#include "driver/build_paths.h"
+#include "driver/program_folder.h"
+#include "driver/test_folder.h"
+#include "driver/text_codec.h"
 
 namespace {
 
@@ -166,9 +166,10 @@ TEST_F(StartupTest, InstSwitchRegistersTheProgramAsALoggerTool) {
     std::optional<std::string> before;  // Korvaxw.ini, Shift-JIS; none: no file
     std::optional<std::string> after;   // "{exe}" stands for the program's path; none: unchanged
   };
-  const std::vector<std::string> url1_3_to_5 = {
-      "3=C:\\Tools\\map.exe", "4=C:\\Tools\\qsl.exe /p", "5=D:\\bin\\cw.exe"};
-  const std::vector<std::string> url2_3_to_5 = {"3=Map", "4=QSL\x88\xf3\x8d\xfc", "5=CW"};  // QSL印刷
+  const std::vector<std::string> url1_3_to_5 = {"3=C:\\Tools\\map.exe", "4=C:\\Tools\\qsl.exe /p",
+                                                "5=D:\\bin\\cw.exe"};
+  const std::vector<std::string> url2_3_to_5 = {"3=Map", "4=QSL\x88\xf3\x8d\xfc",
+                                                "5=CW"};  // QSL印刷
   auto with = [](std::vector<std::string> lines, const std::string& line) {
     lines.push_back(line);
     return lines;
@@ -182,7 +183,8 @@ TEST_F(StartupTest, InstSwitchRegistersTheProgramAsALoggerTool) {
   const InstCase cases[] = {
       {L"NoFile", std::nullopt, Section("URL1", {"3={exe}"}) + Section("URL2", {"3=Sorvano"})},
       {L"FirstFreeSlot", Section("URL1", url1_3_to_5) + Section("URL2", url2_3_to_5),
-       Section("URL1", with(url1_3_to_5, "6={exe}")) + Section("URL2", with(url2_3_to_5, "6=Sorvano"))},
+       Section("URL1", with(url1_3_to_5, "6={exe}")) +
+           Section("URL2", with(url2_3_to_5, "6=Sorvano"))},
       {L"RegisteredInOtherCase",
        Section("URL1", {"3=C:\\Tools\\map.exe", "4=D:\\OLD\\SORVANO.EXE -x"}) +
            Section("URL2", {"3=Map", "4=Sorvano"}),
@@ -204,8 +206,8 @@ TEST_F(StartupTest, InstSwitchRegistersTheProgramAsALoggerTool) {
     EXPECT_FALSE(app->SawMainWindow());
 
     const std::string exe = e2e::WideToCp932(folder.PathOf(L"Sorvano.exe"));
-    const std::string expected = inst_case.after ? ReplaceAll(*inst_case.after, "{exe}", exe)
-                                                 : *inst_case.before;
+    const std::string expected =
+        inst_case.after ? ReplaceAll(*inst_case.after, "{exe}", exe) : *inst_case.before;
     EXPECT_EQ(folder.Read(L"Korvaxw.ini").value_or("<no file>"), expected);
     if (!inst_case.after) {
       EXPECT_EQ(folder.LastWriteTime(L"Korvaxw.ini"), written_before);
@@ -229,6 +231,15 @@ class ScopedFile {
   std::wstring path_;
 };
 
+std::wstring FullPathOf(const std::wstring& path) {
+  wchar_t full[MAX_PATH] = {};
+  const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+  if (length == 0 || length >= MAX_PATH) {
+    throw e2e::E2eError("no full path for " + e2e::WideToUtf8(path));
+  }
+  return full;
+}
+
 TEST_F(StartupTest, OtherSpellingsOfTheSwitchAreListFileNames) {
   struct SpellingCase {
     const wchar_t* name;
@@ -238,11 +249,11 @@ TEST_F(StartupTest, OtherSpellingsOfTheSwitchAreListFileNames) {
   for (const SpellingCase& spelling : cases) {
     SCOPED_TRACE(e2e::WideToUtf8(spelling.argument));
     TestFolder& folder = ProgramFolder(L"-" + std::wstring(spelling.name));
-    // The argument names the list: "-inst" in the working folder, "/Inst" at the root
-    // of its drive. Both get a copy of the demo list so that the window can come up.
-    const std::wstring list_path = spelling.argument[0] == L'/'
-                                       ? folder.path().substr(0, 2) + L"\\Inst"
-                                       : folder.PathOf(spelling.argument);
+    // The argument names the list, which gets a copy of the demo list so that the window
+    // can come up: "-inst" in the working folder; "/Inst" wherever the system puts a
+    // rooted path (the current drive's root on Windows, the Unix root under Wine).
+    const std::wstring list_path = spelling.argument[0] == L'/' ? FullPathOf(spelling.argument)
+                                                                : folder.PathOf(spelling.argument);
     ScopedFile list(DemoList(), list_path);
 
     auto app = Start(folder, {spelling.argument});

@@ -1,11 +1,12 @@
 #include "driver/app_process.h"
 
+#include <exception>
+#include <filesystem>
+#include <fstream>
+
 #include "driver/build_paths.h"
 #include "driver/text_codec.h"
 #include "driver/top_windows.h"
-
-#include <filesystem>
-#include <fstream>
 
 namespace e2e {
 namespace {
@@ -63,9 +64,13 @@ AppProcess::AppProcess(const std::wstring& exe, const std::vector<std::wstring>&
 
 AppProcess::~AppProcess() {
   if (!HasExited()) {
-    const std::wstring leftover = g_test_failed != nullptr && g_test_failed() ? LeftoverFile() : L"";
+    // An exception on its way out fails the test too, though gtest has not noted it yet.
+    const bool failing =
+        std::uncaught_exceptions() > 0 || (g_test_failed != nullptr && g_test_failed());
+    const std::wstring leftover = failing ? LeftoverFile() : L"";
     std::ofstream record;
-    if (!leftover.empty()) record.open(std::filesystem::path(leftover), std::ios::app);
+    if (!leftover.empty())
+      record.open(std::filesystem::path(leftover), std::ios::app | std::ios::binary);
     if (record) {
       record << id() << "\n";
     } else {
@@ -91,8 +96,8 @@ HWND AppProcess::WaitMainWindow(Timeout timeout) {
     throw E2eError(Describe() + " ended with exit code " + std::to_string(code) +
                    " without showing its main window");
   }
-  std::string reason = Describe() + " showed no main window within " +
-                       std::to_string(timeout.count() / 1000) + " s";
+  std::string reason =
+      Describe() + " showed no main window within " + std::to_string(timeout.count() / 1000) + " s";
   for (HWND box : VisibleMessageBoxes()) {
     reason += "; a message box is up: \"" + MessageBoxView(box).Text() + "\"";
   }
@@ -101,14 +106,15 @@ HWND AppProcess::WaitMainWindow(Timeout timeout) {
 
 MessageBoxView AppProcess::WaitMessageBox(Timeout timeout) {
   HWND box = nullptr;
-  WaitFor(Describe() + " to show a message box",
-          [&] {
-            Observe();
-            const std::vector<HWND> boxes = VisibleMessageBoxes();
-            if (!boxes.empty()) box = boxes.front();
-            return box != nullptr || HasExited();
-          },
-          timeout);
+  WaitFor(
+      Describe() + " to show a message box",
+      [&] {
+        Observe();
+        const std::vector<HWND> boxes = VisibleMessageBoxes();
+        if (!boxes.empty()) box = boxes.front();
+        return box != nullptr || HasExited();
+      },
+      timeout);
   if (box == nullptr) throw E2eError(Describe() + " ended without showing a message box");
   return MessageBoxView(box);
 }
@@ -153,8 +159,8 @@ DWORD AppProcess::WaitExit(Timeout timeout) {
             return HasExited();
           },
           timeout)) {
-    std::string reason = Describe() + " did not end within " +
-                         std::to_string(timeout.count() / 1000) + " s";
+    std::string reason =
+        Describe() + " did not end within " + std::to_string(timeout.count() / 1000) + " s";
     for (HWND box : VisibleMessageBoxes()) {
       reason += "; a message box is up: \"" + MessageBoxView(box).Text() + "\"";
     }
@@ -166,7 +172,9 @@ DWORD AppProcess::WaitExit(Timeout timeout) {
   return code;
 }
 
-bool AppProcess::HasExited() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+bool AppProcess::HasExited() const {
+  return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0;
+}
 
 HWND AppProcess::MainWindow() {
   Observe();

@@ -4,13 +4,13 @@
 // when the object goes is ended (after the failure screenshot, see LeaveRunningOnFailure).
 #pragma once
 
-#include "driver/message_box.h"
-#include "driver/poll.h"
-
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+#include "driver/message_box.h"
+#include "driver/poll.h"
 
 namespace e2e {
 
@@ -60,9 +60,10 @@ class AppProcess {
 };
 
 // Installs the check that says whether the current test has failed. When it returns
-// true and the environment names a leftover file (SORVANO_E2E_LEFTOVER, set by
-// run_e2e.sh), a run still going at destruction is left up and its process id written
-// to that file, so that the wrapper's screenshot shows it; the wrapper then ends it.
+// true (or an exception is on its way out) and the environment names a leftover file
+// (SORVANO_E2E_LEFTOVER, set by run_e2e.sh), a run still going at destruction is left up
+// and its process id written to that file, so that the wrapper's screenshot shows it;
+// the wrapper then ends it.
 void LeaveRunningOnFailure(bool (*test_failed)());
 
 }  // namespace e2e

@@ -1,8 +1,8 @@
 #include "driver/build_paths.h"
 
-#include "driver/text_codec.h"
-
 #include <algorithm>
+
+#include "driver/text_codec.h"
 
 namespace e2e {
 

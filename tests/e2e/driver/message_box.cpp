@@ -40,11 +40,16 @@ void MessageBoxView::Press(int id) const {
 
 std::string ButtonName(int id) {
   switch (id) {
-    case IDOK: return "OK";
-    case IDCANCEL: return "Cancel";
-    case IDYES: return "Yes";
-    case IDNO: return "No";
-    default: return "button " + std::to_string(id);
+    case IDOK:
+      return "OK";
+    case IDCANCEL:
+      return "Cancel";
+    case IDYES:
+      return "Yes";
+    case IDNO:
+      return "No";
+    default:
+      return "button " + std::to_string(id);
   }
 }
 

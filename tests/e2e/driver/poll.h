@@ -35,9 +35,10 @@ bool PollUntil(Ready&& ready, Timeout timeout = kDefaultTimeout) {
 template <class Ready>
 void WaitFor(const std::string& what, Ready&& ready, Timeout timeout = kDefaultTimeout) {
   if (!PollUntil(ready, timeout)) {
-    throw E2eError("timed out after " +
-                   std::to_string(std::chrono::duration_cast<std::chrono::seconds>(timeout).count()) +
-                   " s: " + what);
+    throw E2eError(
+        "timed out after " +
+        std::to_string(std::chrono::duration_cast<std::chrono::seconds>(timeout).count()) +
+        " s: " + what);
   }
 }
 

@@ -2,11 +2,11 @@
 // Korvax50.dll (or none), an optional settings file and data files.
 #pragma once
 
-#include "driver/test_folder.h"
-
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "driver/test_folder.h"
 
 namespace e2e {
 

@@ -1,14 +1,14 @@
 #include "driver/test_folder.h"
 
-#include "driver/poll.h"
-#include "driver/text_codec.h"
-
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+
+#include "driver/poll.h"
+#include "driver/text_codec.h"
 
 namespace e2e {
 namespace {
@@ -31,7 +31,8 @@ TestFolder::TestFolder(std::wstring_view name) : path_(TempRoot() + L"\\" + std:
   std::error_code error;
   std::filesystem::remove_all(path_, error);
   std::filesystem::create_directories(path_, error);
-  if (error) throw E2eError("cannot create the test folder " + Describe(path_) + ": " + error.message());
+  if (error)
+    throw E2eError("cannot create the test folder " + Describe(path_) + ": " + error.message());
 }
 
 TestFolder::~TestFolder() {

@@ -3,17 +3,17 @@
 //   winctl close CLASS SECONDS        closes that window as its close button does, answers
 //                                     a save question with No, and waits until it is gone
 // Exit code 0 on success, 1 on time-out, 2 on bad usage.
-#include "driver/message_box.h"
-#include "driver/poll.h"
-#include "driver/text_codec.h"
-#include "driver/top_windows.h"
-
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "driver/message_box.h"
+#include "driver/poll.h"
+#include "driver/text_codec.h"
+#include "driver/top_windows.h"
 
 namespace {
 

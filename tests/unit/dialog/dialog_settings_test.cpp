@@ -61,7 +61,7 @@ TEST_F(DialogTest, EverySettingSurvivesARestart) {
     dialog.Edit5.SetText("21/03/04");
     dialog.Awd[0]->SetText(" JCC-12345 ");
     dialog.Awd[5]->SetText("");
-    dialog.Awd[16]->SetText("\x82\xd0-\x96k\x8aC\x93\xb9");  // ひ-北海道: 6 bytes end inside 海
+    dialog.Awd[16]->SetText("\x82\xd0-\x96k\x8a" "C\x93\xb9");  // ひ-北海道: 6 bytes end inside 海
     dialog.Combo1.SetItemIndex(2);
     dialog.Radio1.SetChecked(true);
     dialog.Radio2.SetChecked(false);

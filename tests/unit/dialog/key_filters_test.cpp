@@ -71,10 +71,10 @@ TEST(TypeStartRecordKey, DigitsOverwriteAndBackspaceDeletes) {
 }
 
 TEST(BracketKeyAllowed, RefusesWhatAWorkedFieldReadsAsData) {
-  for (int key : {'0', '9', ':', 'A', 'Z', 0x81, 0xE0, 0x3010}) {
+  for (int key : std::vector<int>{'0', '9', ':', 'A', 'Z', 0x81, 0xE0, 0x3010}) {
     EXPECT_FALSE(tally::BracketKeyAllowed(key)) << key;
   }
-  for (int key : {'<', '[', '(', 'a', '*', 0xA2, kBackspace}) EXPECT_TRUE(tally::BracketKeyAllowed(key)) << key;
+  for (int key : std::vector<int>{'<', '[', '(', 'a', '*', 0xA2, kBackspace}) EXPECT_TRUE(tally::BracketKeyAllowed(key)) << key;
 }
 
 // The filters as the dialog's boxes apply them to typed keys.

@@ -167,8 +167,7 @@ class ReferenceTally {
     while (true) {
       if (number < start) break;  // the start record is the last one examined
       if (source_.KRX_read(record_.data(), number, 3) != 0) break;
-      const int32_t this_number = number--;
-      (void)this_number;
+      --number;
       if (Cancel()) return false;
       if (source_.DateComp(start_date_.c_str(), std::string(record_.Text(qso_field::kDate)).c_str()) > 0) {
         ++older;

@@ -1,0 +1,153 @@
+// The main window on a real list under Wine: the saved position and column widths, the
+// grid's marks and highlight, the close question, the refusal of a too-short list, and
+// the settings written at the end.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "driver/app_process.h"
+#include "driver/build_paths.h"
+#include "driver/poll.h"
+#include "driver/program_folder.h"
+#include "driver/test_folder.h"
+#include "driver/text_codec.h"
+#include "driver/top_windows.h"
+
+namespace {
+
+using e2e::AppProcess;
+using e2e::MessageBoxView;
+using e2e::TestFolder;
+
+const std::wstring kDemoListName = L"\u9053\u306e\u99c5.scsv";  // 道の駅.scsv
+
+std::wstring TestName() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  return e2e::Utf8ToWide(std::string(info->test_suite_name()) + "." + info->name());
+}
+
+// The first child window (at any depth) of `class_name`, or nullptr.
+HWND FindChild(HWND parent, const wchar_t* class_name) {
+  return FindWindowExW(parent, nullptr, class_name, nullptr);
+}
+
+HWND FindDescendant(HWND parent, const wchar_t* class_name) {
+  if (HWND direct = FindChild(parent, class_name)) return direct;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (HWND found = FindDescendant(child, class_name)) return found;
+  }
+  return nullptr;
+}
+
+// Counts the pixels of `window` on the screen whose colour is `rgb` (0xRRGGBB).
+int CountPixels(HWND window, COLORREF colour) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  int count = 0;
+  const auto* pixels = static_cast<const unsigned char*>(bits);
+  for (int n = 0; n < width * height; ++n) {
+    const COLORREF pixel = RGB(pixels[n * 4 + 2], pixels[n * 4 + 1], pixels[n * 4]);
+    if (pixel == colour) ++count;
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return count;
+}
+
+class ListWindowTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (HasFailure() && folder_) folder_->Keep();
+  }
+
+  TestFolder& Folder(const std::optional<std::string>& settings, bool nine_line_list = false) {
+    folder_ = std::make_unique<TestFolder>(TestName());
+    e2e::ProgramSetup setup;
+    setup.settings = settings;
+    setup.data_files.push_back({e2e::SourceFile("demo/\xe9\x81\x93\xe3\x81\xae\xe9\xa7\x85.scsv"), kDemoListName});
+    e2e::InstallProgram(*folder_, setup);
+    if (nine_line_list) {
+      std::string list = "No,Name,Code,Place,Worked\r\n";
+      for (int n = 1; n <= 8; ++n) list += "A-" + std::to_string(n) + ",N,01,P\r\n";
+      folder_->Write(L"short.scsv", list);
+    }
+    return *folder_;
+  }
+
+  std::unique_ptr<AppProcess> Start(const std::vector<std::wstring>& arguments = {}) {
+    return std::make_unique<AppProcess>(folder_->PathOf(L"Sorvano.exe"), arguments, folder_->path());
+  }
+
+  std::unique_ptr<TestFolder> folder_;
+};
+
+TEST_F(ListWindowTest, OpensWhereItWasWithItsColumnsAndMarksAndSavesElevenNumbers) {
+  const std::string pos = "40,30,720,520,90,210,70,250,120,0,1";
+  TestFolder& folder = Folder("[Main]\r\nPos=" + pos + "\r\n");
+  auto app = Start();
+  HWND window = app->WaitMainWindow();
+  RECT rect;
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.left, 40);
+  EXPECT_EQ(rect.top, 30);
+  EXPECT_EQ(rect.right - rect.left, 720);
+  EXPECT_EQ(rect.bottom - rect.top, 520);
+
+  // The status line counts the worked targets of the demo list; the line above the
+  // grid and the highlighted row follow the current target.
+  HWND status = FindChild(window, L"msctls_statusbar32");
+  ASSERT_NE(status, nullptr);
+  e2e::WaitFor("the award summary", [&] {
+    return e2e::WindowTextUtf8(status).find("\xe9\x81\x93\xe3\x81\xae\xe9\xa7\x85\xef\xbc\x9d") !=
+           std::string::npos;  // 道の駅＝
+  });
+  HWND edit = FindDescendant(window, L"Edit");
+  ASSERT_NE(edit, nullptr);
+  e2e::WaitFor("the current target above the grid",
+               [&] { return !e2e::WindowTextUtf8(edit).empty(); });
+  e2e::WaitFor("the yellow row of the current target",
+               [&] { return CountPixels(window, RGB(255, 255, 0)) > 100; });
+
+  app->Close();
+  EXPECT_EQ(app->WaitExit(), 0u);
+  const std::optional<std::string> settings = folder.Read(L"Sorvano.ini");
+  ASSERT_TRUE(settings.has_value());
+  // The window, the five column widths, the state and the top row.
+  EXPECT_NE(settings->find("Pos=" + pos.substr(0, pos.rfind(',') + 1)), std::string::npos)
+      << *settings;
+}
+
+TEST_F(ListWindowTest, ANineLineListIsRefusedWithTheOpenDialog) {
+  Folder(std::nullopt, true);
+  auto app = Start({folder_->PathOf(L"short.scsv")});
+  const MessageBoxView dialog = app->WaitMessageBox();
+  for (HWND window : e2e::TopLevelWindows(app->id(), L"TStation")) {
+    EXPECT_FALSE(IsWindowVisible(window));
+  }
+  EXPECT_EQ(dialog.Caption(), "\xe9\x81\x93\xe3\x81\xae\xe9\xa7\x85\xe3\x83\x95\xe3\x82\xa1"
+                              "\xe3\x82\xa4\xe3\x83\xab\xe3\x82\x92\xe9\x96\x8b\xe3\x81\x8f");  // 道の駅ファイルを開く
+  dialog.Press(IDCANCEL);
+  EXPECT_EQ(app->WaitExit(), 0u);
+}
+
+}  // namespace

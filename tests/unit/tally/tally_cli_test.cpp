@@ -1,0 +1,110 @@
+// sorvano-tally through its entry function: settings and flags become the tally's
+// options, an ADIF log is converted on the way, and the list is written only when asked.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "base/text_file.h"
+#include "tally_cli.h"
+#include "tally_test_support.h"
+#include "targets/list_file_io.h"
+
+namespace {
+
+const std::string kStation = "\x81\xa0";  // □
+
+std::string Same(std::string_view text) { return std::string(text); }
+std::string SamePath(const std::string& name) { return name; }
+
+class TallyCliTest : public ::testing::Test {
+ protected:
+  TallyCliTest() {
+    list = folder.File("list.scsv");
+    std::vector<std::string> lines = {"No,Name,Code,Place,Worked,Award,,0"};
+    for (int i = 1; i <= 9; ++i) lines.push_back(kStation + "01-00" + std::to_string(i) + ",a,0101,x");
+    targets::WriteListFile(list, lines);
+    std::vector<korvax::MstRecord> qsos(2, {.call = "JA1AAA", .date = "21/01/02", .frequency = "7.025",
+                                            .mode = "CW", .remarks1 = kStation + "01-002,",
+                                            .remarks2 = kStation + "01-003,"});
+    qsos[1].call = "JA1BBB";
+    qsos[1].mode = "FM";
+    database = tally_test::WriteDatabase(folder.File("log.mst"), qsos);
+  }
+
+  int Run(std::vector<std::string> args) {
+    out.str("");
+    err.str("");
+    return tally_cli::Run(args, out, err, {Same, SamePath});
+  }
+
+  std::string Line(size_t i) const {
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(list, bytes).ok());
+    return SplitLines(bytes)[i];
+  }
+
+  tally_test::TempFolder folder;
+  std::string list;
+  std::string database;
+  std::ostringstream out;
+  std::ostringstream err;
+};
+
+TEST_F(TallyCliTest, SettingsAndFlagsChooseWhatIsCounted) {
+  const std::string settings = folder.File("sorvano.ini");
+  // Rmks bit 7: Remarks1 only; Mode: FM; the worked brackets [].
+  ASSERT_TRUE(WriteFileAtomic(settings, "[Set]\r\nRmks=128\r\nMode=FM\r\nWkdChr=[]\r\n").ok());
+  ASSERT_EQ(Run({"--settings", settings, "--write", list, database}), tally_cli::kExitDone);
+  EXPECT_EQ(Line(2), kStation + "01-002,a,0101,x,JA1BBB[2]");
+  EXPECT_EQ(Line(3), kStation + "01-003,a,0101,x,");
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(settings, bytes).ok());
+  EXPECT_EQ(bytes, "[Set]\r\nRmks=128\r\nMode=FM\r\nWkdChr=[]\r\n");  // never rewritten
+
+  ASSERT_EQ(Run({"--settings", settings, "--mode", "", "--remarks", "2", "--write", list, database}), 0);
+  EXPECT_EQ(Line(3), kStation + "01-003,a,0101,x,JA1BBB[2]:JA1AAA[1]");
+  EXPECT_NE(out.str().find("\n\n"), std::string::npos);  // the report's "\r\r" as line ends
+}
+
+TEST_F(TallyCliTest, TheListIsWrittenOnlyWhenAsked) {
+  ASSERT_EQ(Run({"--remarks", "1", list, database}), tally_cli::kExitDone);
+  EXPECT_EQ(Line(2), kStation + "01-002,a,0101,x");
+  ASSERT_EQ(Run({"--remarks", "1", "--from-date", "22/01/01", "--write", list, database}), 0);
+  EXPECT_EQ(Line(2), kStation + "01-002,a,0101,x");  // nothing worked: left as it was
+  EXPECT_NE(err.str().find("left as it was"), std::string::npos);
+}
+
+TEST_F(TallyCliTest, AnAdifLogIsConvertedFirst) {
+  const std::string adif = folder.File("log.adi");
+  const std::string comment = kStation + "01-004,";
+  ASSERT_TRUE(WriteFileAtomic(adif, "<EOH><CALL:6>JA1CCC<QSO_DATE:8>20210102<COMMENT:" +
+                                        std::to_string(comment.size()) + ">" + comment + "<EOR>")
+                  .ok());
+  ASSERT_EQ(Run({"--remarks", "1", "--write", list, adif}), tally_cli::kExitDone);
+  EXPECT_EQ(Line(4), kStation + "01-004,a,0101,x,JA1CCC<1>");
+}
+
+TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
+  struct Case {
+    std::vector<std::string> args;
+    int code;
+  };
+  const std::vector<Case> cases = {
+      {{"--bands", "6m", list, database}, tally_cli::kExitUsage},
+      {{}, tally_cli::kExitUsage},
+      {{"--wkd", " >", list, database}, tally_cli::kExitUsage},
+      {{folder.File("none.scsv"), database}, tally_cli::kExitList},
+      {{"--keyword-row", "10", list, database}, tally_cli::kExitList},
+      {{list, folder.File("none.mst")}, tally_cli::kExitDatabase},
+      {{list, list}, tally_cli::kExitDatabase},
+      {{"--settings", folder.File("none.ini"), list, database}, tally_cli::kExitSettings},
+      {{"--help"}, tally_cli::kExitDone},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.args), c.code) << (c.args.empty() ? "" : c.args[0]);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+#include "tally_cli.h"
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "app/settings_store.h"
+#include "base/file_error.h"
+#include "base/platform.h"
+#include "base/text_file.h"
+#include "import_tool.h"
+#include "tally/tally_engine.h"
+#include "tally_cli_options.h"
+#include "targets/list_file_io.h"
+
+namespace tally_cli {
+
+namespace {
+
+// A file in the system's temporary folder, removed when this goes out of scope.
+class TempFile {
+ public:
+  explicit TempFile(const std::string& extension) {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("sorvano-tally-" + std::to_string(random()) + extension);
+  }
+  ~TempFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+
+  std::string Cp932Name() const { return platform::Cp932FromPath(path_); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+bool EndsWithIgnoreCase(const std::string& text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  for (size_t i = 0; i < suffix.size(); ++i) {
+    char c = text[text.size() - suffix.size() + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != suffix[i]) return false;
+  }
+  return true;
+}
+
+// The report's "\r" and the table's CR LF as plain line ends.
+std::string ConsoleLines(std::string_view text) {
+  std::string lines;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      lines += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      lines += text[i];
+    }
+  }
+  return lines;
+}
+
+class QuietCallbacks : public tally::TallyCallbacks {};
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const Platform& platform) {
+  const auto say = [&](std::ostream& stream, std::string_view cp932) {
+    stream << platform.ToConsole(cp932) << '\n';
+  };
+  std::string error;
+  const std::optional<CommandLine> command = ParseCommandLine(args, error);
+  if (!command) {
+    say(err, "sorvano-tally: " + error);
+    err << kUsage;
+    return kExitUsage;
+  }
+  if (command->help) {
+    out << kUsage;
+    return kExitDone;
+  }
+
+  // The settings are read from a copy, so that the user's file is never rewritten.
+  TempFile settings_copy(".ini");
+  std::unique_ptr<TKrxIni> settings;
+  try {
+    std::string settings_name;
+    if (!command->settings_file.empty()) {
+      std::string bytes;
+      const Status read = ReadWholeFile(command->settings_file, bytes);
+      if (!read.ok()) {
+        say(err, "sorvano-tally: " + command->settings_file + ": " + read.message());
+        return kExitSettings;
+      }
+      settings_name = settings_copy.Cp932Name();
+      if (!WriteFileAtomic(settings_name, bytes).ok()) settings_name.clear();
+    }
+    settings = std::make_unique<TKrxIni>(settings_name);
+  } catch (const FileError& failure) {
+    say(err, std::string("sorvano-tally: ") + failure.what());
+    return kExitSettings;
+  }
+
+  std::vector<std::string> lines;
+  try {
+    lines = targets::ReadListFile(command->list_file);
+  } catch (const FileError& failure) {
+    say(err, std::string("sorvano-tally: ") + failure.what());
+    return kExitList;
+  }
+  if (static_cast<size_t>(command->keyword_row) >= lines.size()) {
+    say(err, "sorvano-tally: " + command->list_file + ": no target line " +
+                 std::to_string(command->keyword_row));
+    return kExitList;
+  }
+  tally::TallyOptions options = MakeOptions(*command, *settings, lines);
+
+  // An ADIF log goes through the import tool into a temporary database first.
+  TempFile converted(".mst");
+  std::string database = options.database_path;
+  if (EndsWithIgnoreCase(database, ".adi") || EndsWithIgnoreCase(database, ".adif")) {
+    std::vector<std::string> import_args = {"--adif"};
+    if (command->utf8_adif) import_args.push_back("--utf8");
+    import_args.push_back(platform.LibraryPath(database));
+    import_args.push_back(platform.LibraryPath(converted.Cp932Name()));
+    std::ostringstream import_out;
+    std::ostringstream import_err;
+    if (korvax::RunImportTool(import_args, import_out, import_err) != 0) {
+      err << import_err.str();
+      say(err, "sorvano-tally: " + database + ": the ADIF file could not be converted");
+      return kExitDatabase;
+    }
+    err << import_err.str();  // warnings: QSOs skipped or cut
+    database = converted.Cp932Name();
+  }
+  options.database_path = platform.LibraryPath(database);
+
+  tally::KorvaxLibrary library;
+  QuietCallbacks callbacks;
+  const tally::TallyResult result = tally::RunTally(lines, library, options, callbacks);
+  switch (result.end) {
+    case tally::TallyEnd::kBlankBrackets:
+      say(err, "sorvano-tally: the worked and confirmed brackets must not begin with a blank");
+      return kExitUsage;
+    case tally::TallyEnd::kNoDatabase:
+      say(err, "sorvano-tally: " + database + ": not a QSO database that can be opened");
+      return kExitDatabase;
+    case tally::TallyEnd::kDone:
+    case tally::TallyEnd::kAborted:
+      break;
+  }
+  out << platform.ToConsole(ConsoleLines(result.report)) << '\n';
+  if (result.clipboard) out << '\n' << platform.ToConsole(ConsoleLines(*result.clipboard));
+
+  if (command->write) {
+    if (!result.enable_save) {
+      say(err, "sorvano-tally: nothing worked; " + command->list_file + " was left as it was");
+      return kExitDone;
+    }
+    try {
+      targets::WriteListFile(command->list_file, lines);
+    } catch (const FileError& failure) {
+      say(err, std::string("sorvano-tally: ") + failure.what());
+      return kExitWrite;
+    }
+  }
+  return kExitDone;
+}
+
+}  // namespace tally_cli
