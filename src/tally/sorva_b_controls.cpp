@@ -1,6 +1,8 @@
 // The tally dialog's controls that keep each other consistent (band boxes, the send
 // options, the portable/fixed box), the key filters of its edit boxes, and its events.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/forms.h"
 #include "app/sorva_b.h"
@@ -81,13 +83,13 @@ void TSorvaB::BitBtn1Click(ui::Widget&) { Close(); }
 void TSorvaB::RefreshKoteiCaption() {
   switch (KoteiChk.State()) {
     case ui::CheckState::kChecked:
-      KoteiChk.SetCaption(tally_text::kPortableOnly);
+      KoteiChk.SetCaption(tally::dialog_texts::kPortableOnly);
       break;
     case ui::CheckState::kGrayed:
-      KoteiChk.SetCaption(tally_text::kFixedOnly);
+      KoteiChk.SetCaption(tally::dialog_texts::kFixedOnly);
       break;
     default:
-      KoteiChk.SetCaption(tally_text::kPortableAndFixed);
+      KoteiChk.SetCaption(tally::dialog_texts::kPortableAndFixed);
       break;
   }
 }

@@ -24,7 +24,7 @@ void TSorvaB::Speed1Click(ui::Widget& sender) {
   // Shift+click forgets the chosen font; the defaults apply from the next start.
   if (backend.IsKeyDown(kVkShift)) {
     station.Settings->EraseSection(section);
-    ui::Application().MessageBox(tally_text::kFontsReset, app::kAppTitle,
+    ui::Application().MessageBox(tally::dialog_texts::kFontsReset, app::kAppTitle,
                                  ui::kMbOk | ui::kMbIconInformation);
     return;
   }

@@ -32,7 +32,8 @@ void TSorvaB::CreateControls() {
   // Bands: seven boxes a row, in the order of the library's band index, AllBand last.
   Place(Group1, 8, 4, 548, 88, "\x83o\x83\x93\x83h\x82\xcc\x8ew\x92\xe8");  // バンドの指定
   static constexpr const char* kBandCaptions[] = {
-      "1.9MHz", "3.5MHz", "7 MHz", "10MHz", "14MHz", "18MHz", "21MHz", "24MHz", "28MHz", "50MHz", "144MHz", "430MHz", "1200MHz", "2400MHz", "5600MHz", "AllBand"};
+      "1.9MHz", "3.5MHz", "7 MHz",   "10MHz",   "14MHz",   "18MHz",   "21MHz",  "24MHz",
+      "28MHz",  "50MHz",  "144MHz", "430MHz", "1200MHz", "2400MHz", "5600MHz", "AllBand"};
   for (int n = 0; n <= kBandCount; ++n) {
     BandChecks[static_cast<size_t>(n)] = std::make_unique<ui::TCheckBox>(Group1);
     Place(*BandChecks[static_cast<size_t>(n)], 8 + (n % 7) * 76, 18 + (n / 7) * 22, 76, 20,
@@ -64,7 +65,7 @@ void TSorvaB::CreateControls() {
   Place(Radio5, 8, 62, 252, 20, "Remarks\x82P\x82\xf0\x97" "D\x90\xe6");  // Remarks１を優先
   Place(Radio8, 8, 84, 252, 20, "Remarks\x82Q\x82\xf0\x97" "D\x90\xe6");  // Remarks２を優先
 
-  Place(KoteiChk, 296, 276, 260, 20, tally_text::kPortableAndFixed);
+  Place(KoteiChk, 296, 276, 260, 20, tally::dialog_texts::kPortableAndFixed);
   Place(Radio6, 296, 300, 260, 20, "\x81\x9fWkd\x81^\x81\xa1" "Cfm\x8f\xe3\x8f\x91\x95\\\x8e\xa6");  // ◆Wkd／■Cfm上書表示
   Place(Check17, 296, 324, 260, 20, "\x83G\x83N\x83Z\x83\x8b\x82\xc9\x93\\\x82\xe8\x95t\x82\xaf\x89\xc2");  // エクセルに貼り付け可
   Place(Check18, 16, 306, 256, 20, "\x8f" "d\x95\xa1\x82\xc8\x82\xb5\x82\xc5\x8fW\x8cv");  // 重複なしで集計
@@ -82,7 +83,7 @@ void TSorvaB::CreateControls() {
 
   Place(Progress1, 8, 490, 548, 16, nullptr);
   Progress1.SetVisible(false);
-  Place(Button1, 8, 516, 130, 40, tally_text::kStartButton);
+  Place(Button1, 8, 516, 130, 40, tally::dialog_texts::kStartButton);
   Place(BitBtn1, 146, 516, 110, 40, "Close(&X)");  // Close(&X)
   Place(Speed1, 300, 516, 124, 40, "\x95\xd2\x8fW\x83t\x83H\x83\x93\x83g");  // 編集フォント
   Place(Speed2, 432, 516, 124, 40, "\x88\xea\x97\x97\x83t\x83H\x83\x93\x83g");  // 一覧フォント

@@ -8,14 +8,14 @@
 namespace tally {
 
 std::string QsoDatabasePath(const TKrxIni& settings) {
-  return settings.ReadString("Main", "QSO", tally_text::kDefaultQsoFile);
+  return settings.ReadString("Main", "QSO", tally::dialog_texts::kDefaultQsoFile);
 }
 
 std::optional<std::string> ChooseQsoDatabase(TKrxIni& settings, const std::string& current_path) {
   ui::OpenDialogOptions options;
-  options.title = tally_text::kOpen2Title;
-  options.filter = tally_text::kOpen2Filter;
-  options.default_ext = tally_text::kOpen2DefaultExt;
+  options.title = tally::dialog_texts::kOpen2Title;
+  options.filter = tally::dialog_texts::kOpen2Filter;
+  options.default_ext = tally::dialog_texts::kOpen2DefaultExt;
   options.initial_dir = app::ExtractFilePath(current_path);
   if (!ui::Application().backend().ShowOpenDialog(options) || options.file_name.empty()) {
     return std::nullopt;

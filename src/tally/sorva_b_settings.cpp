@@ -2,6 +2,8 @@
 // every show, and every control back into the settings on every close.
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/forms.h"
 #include "app/number_text.h"
@@ -90,7 +92,8 @@ std::string TSorvaB::ListStartDate() const {
 
 void TSorvaB::FormShow() {
   TKrxIni& settings = *Station->Settings;
-  SetCaption(std::string(tally_text::kCaptionHead) + app::kBuildDate + tally_text::kCaptionTail);
+  SetCaption(std::string(tally::dialog_texts::kCaptionHead) + app::kBuildDate +
+             tally::dialog_texts::kCaptionTail);
 
   int band = settings.ReadInteger(kSection, "Band", 0);
   // No band box set (also a value holding only the Check17/Check18 bits) means all bands,
@@ -104,7 +107,7 @@ void TSorvaB::FormShow() {
   Check17.SetChecked(band & kBandCheck17);
   Check18.SetChecked(band & kBandCheck18);
 
-  Button1.SetCaption(tally_text::kStartButton);
+  Button1.SetCaption(tally::dialog_texts::kStartButton);
   Button1.Tag = 0;
 
   ModeFilter = settings.ReadString(kSection, "Mode", "");

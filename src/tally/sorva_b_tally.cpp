@@ -55,7 +55,7 @@ class IdleOnExit {
   ~IdleOnExit() {
     dialog_.Progress1.SetVisible(false);
     dialog_.CancelRequested = false;
-    dialog_.Button1.SetCaption(tally_text::kStartButton);
+    dialog_.Button1.SetCaption(tally::dialog_texts::kStartButton);
     dialog_.Button1.Tag = 0;
     ui::Application().SetCursor(ui::Cursor::kDefault);
   }
@@ -125,7 +125,7 @@ void TSorvaB::Button1Click(ui::Widget&) {
   ui::Application().SetCursor(ui::Cursor::kHourGlass);
   ClassifyList();
   ExcelTable = Check17.Enabled() && Check17.Checked();
-  Button1.SetCaption(tally_text::kAbortButton);
+  Button1.SetCaption(tally::dialog_texts::kAbortButton);
   Button1.Tag = 1;
 
   tally::TallyOptions options;
@@ -164,7 +164,8 @@ void TSorvaB::Button1Click(ui::Widget&) {
   options.database_path = tally::QsoDatabasePath(*station.Settings);
 
   DialogCallbacks callbacks(*this);
-  const tally::TallyResult result = tally::RunTally(station.TargetLines, library, options, callbacks);
+  const tally::TallyResult result =
+      tally::RunTally(station.TargetLines, library, options, callbacks);
   MixedList = result.list.MixedList;
   ZaList = result.list.ZaList;
   PerCityList = result.list.PerCityList;

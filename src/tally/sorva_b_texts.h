@@ -2,7 +2,7 @@
 // beside each). Keep them byte for byte.
 #pragma once
 
-namespace tally_text {
+namespace tally::dialog_texts {
 
 inline constexpr char kCaptionHead[] = "\x8f\x57\x8c\x76\x82\xc6\x90\xdd\x92\xe8\x20\x81\x60\x20";  // 集計と設定 ～ 
 inline constexpr char kCaptionTail[] = "\x94\xc5";  // 版
@@ -23,4 +23,4 @@ inline constexpr char kOpen2DefaultExt[] = "MST";
 // The QSO database the tally opens when the settings name none.
 inline constexpr char kDefaultQsoFile[] = "Korvax.mst";
 
-}  // namespace tally_text
+}  // namespace tally::dialog_texts

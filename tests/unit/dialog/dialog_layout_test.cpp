@@ -37,10 +37,12 @@ TEST_F(DialogTest, ControlsFitTheClientAreaAndTheirCaptions) {
     if (state == nullptr) continue;
     ui::Rect bounds = state->bounds;
     if (state->kind == ui::WidgetKind::kComboBox) bounds.height = kVisibleComboHeight;
-    const ui::Rect parent = state->parent == dialog_->Id() ? dialog_->ClientRect() : ui_state.Find(state->parent)->bounds;
+    const ui::Rect parent = state->parent == dialog_->Id() ? dialog_->ClientRect()
+                                                           : ui_state.Find(state->parent)->bounds;
     EXPECT_TRUE(Inside(bounds, parent)) << state->text << " id " << id;
     for (const auto& [other, other_bounds] : children[state->parent]) {
-      EXPECT_FALSE(Overlap(bounds, other_bounds)) << state->text << " / " << ui_state.Find(other)->text;
+      EXPECT_FALSE(Overlap(bounds, other_bounds))
+          << state->text << " / " << ui_state.Find(other)->text;
     }
     children[state->parent].emplace_back(id, bounds);
 

@@ -41,7 +41,9 @@ TEST_F(DialogTest, DefaultsShownAndWritten) {
   EXPECT_EQ(Set("CfmChr"), "()");
   EXPECT_EQ(Set("Date"), "00/00/00");
   // Empty texts are not kept in the file.
-  for (const char* key : {"Mode", "Akiram", "Awd0", "Awd23"}) EXPECT_EQ(Set(key), "<missing>") << key;
+  for (const char* key : {"Mode", "Akiram", "Awd0", "Awd23"}) {
+    EXPECT_EQ(Set(key), "<missing>") << key;
+  }
 }
 
 // Every key written by one close comes back into the same controls at the next start.
@@ -71,7 +73,8 @@ TEST_F(DialogTest, EverySettingSurvivesARestart) {
     dialog.Radio7.SetChecked(true);
     dialog.KoteiChk.SetState(ui::CheckState::kChecked);
   });
-  EXPECT_EQ(Set("Rmks"), std::to_string(2 | 1 << 4 | 1 << 5 | 1 << 7 | 1 << 10 | 1 << 11 | 1 << 12));
+  EXPECT_EQ(Set("Rmks"),
+            std::to_string(2 | 1 << 4 | 1 << 5 | 1 << 7 | 1 << 10 | 1 << 11 | 1 << 12));
   EXPECT_EQ(Set("Mode"), "CW SSB");
   EXPECT_EQ(Set("Band"), std::to_string(1 << 2 | 1 << 14 | 1 << 16 | 1 << 17));
   EXPECT_EQ(Set("Rec"), "120");
@@ -112,7 +115,8 @@ TEST_F(DialogTest, SendOptionsAndPortableChoiceBits) {
     int rmks;
   };
   const Case cases[] = {
-      {"grayed KoteiChk", [](TSorvaB& d) { d.KoteiChk.SetState(ui::CheckState::kGrayed); }, 337 | 1 << 13},
+      {"grayed KoteiChk", [](TSorvaB& d) { d.KoteiChk.SetState(ui::CheckState::kGrayed); },
+       337 | 1 << 13},
       {"Radio0 off unchecks Radio7",
        [](TSorvaB& d) {
          d.Radio7.SetChecked(true);
@@ -141,7 +145,8 @@ TEST_F(DialogTest, SendOptionsAndPortableChoiceBits) {
 
 TEST_F(DialogTest, SavedBitsComeBackAtTheNextStart) {
   // Checked and grayed both set: grayed wins. Radio7 without Radio0: off and disabled.
-  StartWith("[Set]\r\nRmks=" + std::to_string(1 | 1 << 6 | 1 << 8 | 1 << 11 | 1 << 12 | 1 << 13) + "\r\n");
+  const int saved = 1 | 1 << 6 | 1 << 8 | 1 << 11 | 1 << 12 | 1 << 13;
+  StartWith("[Set]\r\nRmks=" + std::to_string(saved) + "\r\n");
   WorkDialog([](TSorvaB& dialog) {
     EXPECT_EQ(dialog.KoteiChk.State(), ui::CheckState::kGrayed);
     EXPECT_EQ(dialog.KoteiChk.Caption(), kFixedOnly);

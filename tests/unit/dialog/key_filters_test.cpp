@@ -24,7 +24,9 @@ TEST(NormalizeKanaKey, KanaLockKeysGiveTheirLatinCharacter) {
       {'q', 'Q'},
       {'5', '5'},
   };
-  for (const auto& [key, expected] : cases) EXPECT_EQ(tally::NormalizeKanaKey(key), expected) << key;
+  for (const auto& [key, expected] : cases) {
+    EXPECT_EQ(tally::NormalizeKanaKey(key), expected) << key;
+  }
 }
 
 struct TypingCase {
@@ -41,7 +43,8 @@ TEST(TypeStartDateKey, DigitsFillTheFixedForm) {
       {"from the start", "00/00/00", 0, {'1', '2', '3', '4', '5', '6'}, "12/34/56", 8},
       {"at the end the last digit is replaced", "12/34/56", 8, {'7'}, "12/34/57", 8},
       {"kana lock digits", "00/00/00", 0, {0xC7, 0xCC}, "12/00/00", 2},
-      {"backspace, letters and signs change nothing", "12/34/56", 4, {kBackspace, 'a', '/', 0x16}, "12/34/56", 4},
+      {"backspace, letters and signs change nothing", "12/34/56", 4,
+       {kBackspace, 'a', '/', 0x16}, "12/34/56", 4},
       {"a short text grows without breaking", "", 0, {'1', '2', '3'}, "123", 3},
   };
   for (const TypingCase& test : cases) {
@@ -74,7 +77,9 @@ TEST(BracketKeyAllowed, RefusesWhatAWorkedFieldReadsAsData) {
   for (int key : std::vector<int>{'0', '9', ':', 'A', 'Z', 0x81, 0xE0, 0x3010}) {
     EXPECT_FALSE(tally::BracketKeyAllowed(key)) << key;
   }
-  for (int key : std::vector<int>{'<', '[', '(', 'a', '*', 0xA2, kBackspace}) EXPECT_TRUE(tally::BracketKeyAllowed(key)) << key;
+  for (int key : std::vector<int>{'<', '[', '(', 'a', '*', 0xA2, kBackspace}) {
+    EXPECT_TRUE(tally::BracketKeyAllowed(key)) << key;
+  }
 }
 
 // The filters as the dialog's boxes apply them to typed keys.

@@ -41,7 +41,8 @@ class TallyCommandTest : public DialogTest {
 };
 
 TEST_F(TallyCommandTest, ATallyMarksTheTargetsAndReports) {
-  StartOn(WriteDatabase({Qso("JA1AAA", "A-1,"), Qso("JA2BBB", "A-2,", 'J'), Qso("JA3CCC", "A-1, memo"),
+  StartOn(WriteDatabase({Qso("JA1AAA", "A-1,"), Qso("JA2BBB", "A-2,", 'J'),
+                         Qso("JA3CCC", "A-1, memo"),
                          Qso("JA4DDD", "A-4")}));
   WorkDialog([&](TSorvaB& dialog) {
     dialog.Button1.Click();
@@ -71,8 +72,8 @@ TEST_F(TallyCommandTest, AbortFromTheButtonLeavesNoMessageAndNoChangeFlag) {
   const int worked_before = station_->WorkedCount;
   bool busy_seen = false;
   backend().on_process_messages = [&] {
-    busy_seen = backend().cursor == ui::Cursor::kHourGlass && dialog_->Button1.Caption() == kAbortButton &&
-                dialog_->Button1.Tag == 1;
+    busy_seen = backend().cursor == ui::Cursor::kHourGlass &&
+                dialog_->Button1.Caption() == kAbortButton && dialog_->Button1.Tag == 1;
     dialog_->Button1.Click();  // the operator clicks 中　断
   };
   WorkDialog([&](TSorvaB& dialog) {
