@@ -7,6 +7,7 @@
 #include "app/file_names.h"
 #include "app/forms.h"
 #include "app/number_text.h"
+#include "app/rmks_bits.h"
 #include "app/settings_fonts.h"
 #include "app/sorva_b.h"
 #include "app/texts.h"
@@ -21,21 +22,6 @@ namespace {
 
 constexpr char kDefaultPos[] = "9,9,640,480,100,196,56,230,99";
 constexpr size_t kPosTextLimit = 255;
-constexpr int kDefaultRmks = 337;
-
-// "Set"/"Rmks" bits.
-constexpr int kRmksComboMask = 0x7;
-constexpr int kRmksRadio8 = 1 << 3;
-constexpr int kRmksRadio0 = 1 << 4;
-constexpr int kRmksRadio1 = 1 << 5;
-constexpr int kRmksRadio2 = 1 << 6;
-constexpr int kRmksRadio3 = 1 << 7;
-constexpr int kRmksRadio4 = 1 << 8;
-constexpr int kRmksRadio5 = 1 << 9;
-constexpr int kRmksRadio6 = 1 << 10;
-constexpr int kRmksRadio7 = 1 << 11;
-constexpr int kRmksKoteiChecked = 1 << 12;
-constexpr int kRmksKoteiGrayed = 1 << 13;
 
 ui::WindowState WindowStateFrom(int value) {
   switch (value) {
@@ -117,7 +103,7 @@ void TStation::FormShow() {
     SorvaB->AwdKeywords[static_cast<size_t>(n)] =
         Settings->ReadString("Set", "Awd" + std::to_string(n), "").substr(0, 6);
   }
-  ApplyRmksBits(Settings->ReadInteger("Set", "Rmks", kDefaultRmks));
+  ApplyRmksBits(Settings->ReadInteger("Set", "Rmks", app::kDefaultRmks));
   SorvaB->WkdChars = app::CopyPadded(Settings->ReadString("Set", "WkdChr", "<>"), 2);
   SorvaB->CfmChars = app::CopyPadded(Settings->ReadString("Set", "CfmChr", "()"), 2);
   SorvaB->Check29.SetChecked(state == 1);
@@ -141,25 +127,25 @@ void TStation::FormShow() {
 // Bits 0..13 of "Set"/"Rmks" into the tally dialog's controls.
 void TStation::ApplyRmksBits(int bits) {
   TSorvaB& dialog = *SorvaB;
-  dialog.Combo1.SetItemIndex(bits & kRmksComboMask);
-  dialog.Radio8.SetChecked(bits & kRmksRadio8);
-  dialog.Radio0.SetChecked(bits & kRmksRadio0);
-  dialog.Radio1.SetChecked(bits & kRmksRadio1);
-  dialog.Radio2.SetChecked(bits & kRmksRadio2);
-  dialog.Radio3.SetChecked(bits & kRmksRadio3);
-  dialog.Radio4.SetChecked(bits & kRmksRadio4);
-  dialog.Radio5.SetChecked(bits & kRmksRadio5);
-  dialog.Radio6.SetChecked(bits & kRmksRadio6);
-  OverwriteMark = (bits & kRmksRadio6) != 0;
-  if (bits & kRmksRadio0) {
+  dialog.Combo1.SetItemIndex(bits & app::kRmksComboMask);
+  dialog.Radio8.SetChecked(bits & app::kRmksRadio8);
+  dialog.Radio0.SetChecked(bits & app::kRmksRadio0);
+  dialog.Radio1.SetChecked(bits & app::kRmksRadio1);
+  dialog.Radio2.SetChecked(bits & app::kRmksRadio2);
+  dialog.Radio3.SetChecked(bits & app::kRmksRadio3);
+  dialog.Radio4.SetChecked(bits & app::kRmksRadio4);
+  dialog.Radio5.SetChecked(bits & app::kRmksRadio5);
+  dialog.Radio6.SetChecked(bits & app::kRmksRadio6);
+  OverwriteMark = (bits & app::kRmksRadio6) != 0;
+  if (bits & app::kRmksRadio0) {
     dialog.Radio7.SetEnabled(true);
-    dialog.Radio7.SetChecked(bits & kRmksRadio7);
+    dialog.Radio7.SetChecked(bits & app::kRmksRadio7);
   } else {
     dialog.Radio7.SetChecked(false);
     dialog.Radio7.SetEnabled(false);
   }
-  dialog.KoteiChk.SetChecked(bits & kRmksKoteiChecked);
-  if (bits & kRmksKoteiGrayed) dialog.KoteiChk.SetState(ui::CheckState::kGrayed);
+  dialog.KoteiChk.SetChecked(bits & app::kRmksKoteiChecked);
+  if (bits & app::kRmksKoteiGrayed) dialog.KoteiChk.SetState(ui::CheckState::kGrayed);
 }
 
 void TStation::FormActivate() { Timer2.SetTimerEnabled(true); }

@@ -150,6 +150,11 @@ void HeadlessBackend::SetItemIndex(WidgetId combo, int index) {
 int HeadlessBackend::GetItemIndex(WidgetId combo) { return At(combo).item_index; }
 void HeadlessBackend::SetReadOnly(WidgetId edit, bool read_only) { At(edit).read_only = read_only; }
 
+void HeadlessBackend::SetProgress(WidgetId bar, int max, int position) {
+  At(bar).progress_max = max;
+  At(bar).progress_position = position;
+}
+
 void HeadlessBackend::SetStatusPanels(WidgetId status_bar, const std::vector<int>& widths) {
   At(status_bar).panel_widths = widths;
   At(status_bar).panel_texts.resize(widths.size());

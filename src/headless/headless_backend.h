@@ -47,6 +47,8 @@ class HeadlessBackend : public ui::Backend {
     std::vector<std::string> panel_texts;
     ui::GridModel* grid = nullptr;
     int invalidations = 0;
+    int progress_max = 100;
+    int progress_position = 0;
   };
 
   // What the test inspects and arranges.
@@ -104,6 +106,7 @@ class HeadlessBackend : public ui::Backend {
   std::vector<std::string> GetItems(ui::WidgetId combo) override;
   void SetItemIndex(ui::WidgetId combo, int index) override;
   int GetItemIndex(ui::WidgetId combo) override;
+  void SetProgress(ui::WidgetId bar, int max, int position) override;
   void SetReadOnly(ui::WidgetId edit, bool read_only) override;
   void SetStatusPanels(ui::WidgetId status_bar, const std::vector<int>& widths) override;
   void SetStatusText(ui::WidgetId status_bar, int panel, std::string_view text) override;

@@ -17,6 +17,7 @@ std::optional<std::string> ChooseQsoDatabase(TKrxIni& settings, const std::strin
   options.filter = tally::dialog_texts::kOpen2Filter;
   options.default_ext = tally::dialog_texts::kOpen2DefaultExt;
   options.initial_dir = app::ExtractFilePath(current_path);
+  options.must_exist = true;
   if (!ui::Application().backend().ShowOpenDialog(options) || options.file_name.empty()) {
     return std::nullopt;
   }

@@ -7,6 +7,7 @@
 
 #include "app/forms.h"
 #include "app/number_text.h"
+#include "app/rmks_bits.h"
 #include "app/sorva_b.h"
 #include "app/station.h"
 #include "app/texts.h"
@@ -24,21 +25,8 @@ constexpr int kBandCheck17 = 1 << 16;
 constexpr int kBandCheck18 = 1 << 17;
 constexpr size_t kKeywordBytes = 6;
 
-// "Set"/"Rmks": bits 0..2 the send combo's item, then one bit per option box. The main
-// window applies the same table when it is first shown.
-constexpr int kRmksComboMask = 0x7;
+// The send combo item stored when the box has none selected.
 constexpr int kRmksDefaultCombo = 1;
-constexpr int kRmksRadio8 = 1 << 3;
-constexpr int kRmksRadio0 = 1 << 4;
-constexpr int kRmksRadio1 = 1 << 5;
-constexpr int kRmksRadio2 = 1 << 6;
-constexpr int kRmksRadio3 = 1 << 7;
-constexpr int kRmksRadio4 = 1 << 8;
-constexpr int kRmksRadio5 = 1 << 9;
-constexpr int kRmksRadio6 = 1 << 10;
-constexpr int kRmksRadio7 = 1 << 11;
-constexpr int kRmksKoteiChecked = 1 << 12;
-constexpr int kRmksKoteiGrayed = 1 << 13;
 
 // Without blanks and control characters at either end (such bytes are never part of a
 // double-byte character at the ends of a text).
@@ -142,14 +130,14 @@ void TSorvaB::FormClose() {
   TKrxIni& settings = *Station->Settings;
 
   const int combo = Combo1.ItemIndex();
-  int rmks = combo >= 0 ? combo & kRmksComboMask : kRmksDefaultCombo;
+  int rmks = combo >= 0 ? combo & app::kRmksComboMask : kRmksDefaultCombo;
   const std::pair<bool, int> boxes[] = {
-      {Radio8.Checked(), kRmksRadio8}, {Radio0.Checked(), kRmksRadio0},
-      {Radio1.Checked(), kRmksRadio1}, {Radio2.Checked(), kRmksRadio2},
-      {Radio3.Checked(), kRmksRadio3}, {Radio4.Checked(), kRmksRadio4},
-      {Radio5.Checked(), kRmksRadio5}, {Radio6.Checked(), kRmksRadio6},
-      {Radio7.Checked(), kRmksRadio7}, {KoteiChk.Checked(), kRmksKoteiChecked},
-      {KoteiChk.State() == ui::CheckState::kGrayed, kRmksKoteiGrayed},
+      {Radio8.Checked(), app::kRmksRadio8}, {Radio0.Checked(), app::kRmksRadio0},
+      {Radio1.Checked(), app::kRmksRadio1}, {Radio2.Checked(), app::kRmksRadio2},
+      {Radio3.Checked(), app::kRmksRadio3}, {Radio4.Checked(), app::kRmksRadio4},
+      {Radio5.Checked(), app::kRmksRadio5}, {Radio6.Checked(), app::kRmksRadio6},
+      {Radio7.Checked(), app::kRmksRadio7}, {KoteiChk.Checked(), app::kRmksKoteiChecked},
+      {KoteiChk.State() == ui::CheckState::kGrayed, app::kRmksKoteiGrayed},
   };
   for (const auto& [checked, bit] : boxes) {
     if (checked) rmks |= bit;

@@ -32,6 +32,8 @@ class DialogCallbacks : public tally::TallyCallbacks {
   void ProcessMessages() override { ui::Application().ProcessMessages(); }
   bool CancelRequested() override { return dialog_.CancelRequested; }
   void ShowProgress(bool visible) override { dialog_.Progress1.SetVisible(visible); }
+  void SetProgressMax(int max) override { dialog_.Progress1.SetMax(max); }
+  void SetProgressPosition(int position) override { dialog_.Progress1.SetPosition(position); }
   std::optional<std::string> ChooseDatabase(const std::string& failed_path) override {
     return tally::ChooseQsoDatabase(*Station->Settings, failed_path);
   }

@@ -65,6 +65,9 @@ class Backend {
   virtual void SetItemIndex(WidgetId combo, int index) = 0;
   virtual int GetItemIndex(WidgetId combo) = 0;
 
+  // Progress bars: the range is 0..max.
+  virtual void SetProgress(WidgetId bar, int max, int position) = 0;
+
   // Edits: read-only state.
   virtual void SetReadOnly(WidgetId edit, bool read_only) = 0;
 

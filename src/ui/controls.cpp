@@ -67,6 +67,16 @@ void TRadioButton::SetChecked(bool checked) {
   backend().SetCheckState(Id(), checked ? CheckState::kChecked : CheckState::kUnchecked);
 }
 
+void TProgressBar::SetMax(int max) {
+  max_ = max;
+  backend().SetProgress(Id(), max_, position_);
+}
+
+void TProgressBar::SetPosition(int position) {
+  position_ = position;
+  backend().SetProgress(Id(), max_, position_);
+}
+
 void TEdit::SetReadOnly(bool read_only) { backend().SetReadOnly(Id(), read_only); }
 
 std::vector<std::string> TComboBox::Items() const { return backend().GetItems(Id()); }

@@ -102,6 +102,14 @@ class TPanel : public TWinControl {
 class TProgressBar : public TWinControl {
  public:
   explicit TProgressBar(Widget& parent) : TWinControl(WidgetKind::kProgressBar, parent) {}
+  int Max() const { return max_; }
+  void SetMax(int max);
+  int Position() const { return position_; }
+  void SetPosition(int position);
+
+ private:
+  int max_ = 100;
+  int position_ = 0;
 };
 
 class TStatusBar : public TWinControl {

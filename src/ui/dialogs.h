@@ -11,6 +11,7 @@ struct OpenDialogOptions {
   std::string default_ext;  // added when the typed name has none
   std::string initial_dir;
   std::string file_name;    // the chosen file on return
+  bool must_exist = false;  // only an existing file in an existing folder is accepted
 };
 
 }  // namespace ui

@@ -19,6 +19,24 @@ constexpr wchar_t kTimerWindowClass[] = L"SorvanoTimerWindow";
 
 Win32Backend* g_backend = nullptr;
 
+constexpr wchar_t kFirstHalfWidthKana = 0xFF61;  // ｡ in UTF-16, 0xA1 in code page 932
+constexpr wchar_t kLastHalfWidthKana = 0xFF9F;
+constexpr int kHalfWidthKanaByte = 0xA1;
+
+int KeyFromChar(wchar_t character) {
+  if (character >= kFirstHalfWidthKana && character <= kLastHalfWidthKana) {
+    return character - kFirstHalfWidthKana + kHalfWidthKanaByte;
+  }
+  return character;
+}
+
+WPARAM CharFromKey(int key) {
+  if (key >= kHalfWidthKanaByte && key <= kHalfWidthKanaByte + (kLastHalfWidthKana - kFirstHalfWidthKana)) {
+    return static_cast<WPARAM>(key - kHalfWidthKanaByte + kFirstHalfWidthKana);
+  }
+  return static_cast<WPARAM>(key);
+}
+
 ui::Rect RectOf(const RECT& rect) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
@@ -156,9 +174,8 @@ LRESULT CALLBACK Win32Backend::ChildProc(HWND hwnd, UINT message, WPARAM wparam,
       }
       break;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_CHAR: {
-      ui::Event event{message == WM_CHAR ? ui::EventKind::kKeyPress : ui::EventKind::kKeyDown};
+    case WM_SYSKEYDOWN: {
+      ui::Event event{ui::EventKind::kKeyDown};
       event.key = static_cast<int>(wparam);
       event.shift = ShiftState();
       owner->Dispatch(event);
@@ -166,6 +183,25 @@ LRESULT CALLBACK Win32Backend::ChildProc(HWND hwnd, UINT message, WPARAM wparam,
       wparam = static_cast<WPARAM>(event.key);
       break;
     }
+    case WM_CHAR: {
+      // Handlers see the character as its code page 932 byte where it has one byte
+      // (ASCII and half-width kana); other characters arrive as they are.
+      ui::Event event{ui::EventKind::kKeyPress};
+      event.key = KeyFromChar(static_cast<wchar_t>(wparam));
+      owner->Dispatch(event);
+      if (event.key == 0) return 0;
+      wparam = CharFromKey(event.key);
+      break;
+    }
+    case WM_ERASEBKGND:
+      // A group box leaves its inside unpainted; it is the parent of its controls here.
+      if (g_backend->entries_[id].kind == ui::WidgetKind::kGroupBox) {
+        RECT rect;
+        ::GetClientRect(hwnd, &rect);
+        FillRect(reinterpret_cast<HDC>(wparam), &rect, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+      }
+      break;
     case WM_KEYUP: {
       ui::Event event{ui::EventKind::kKeyUp};
       event.key = static_cast<int>(wparam);

@@ -47,6 +47,7 @@ class Win32Backend : public ui::Backend {
   std::vector<std::string> GetItems(ui::WidgetId combo) override;
   void SetItemIndex(ui::WidgetId combo, int index) override;
   int GetItemIndex(ui::WidgetId combo) override;
+  void SetProgress(ui::WidgetId bar, int max, int position) override;
   void SetReadOnly(ui::WidgetId edit, bool read_only) override;
   void SetStatusPanels(ui::WidgetId status_bar, const std::vector<int>& widths) override;
   void SetStatusText(ui::WidgetId status_bar, int panel, std::string_view text) override;

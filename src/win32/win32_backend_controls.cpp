@@ -96,6 +96,12 @@ int Win32Backend::GetItemIndex(ui::WidgetId combo) {
   return static_cast<int>(SendMessageW(At(combo).hwnd, CB_GETCURSEL, 0, 0));
 }
 
+void Win32Backend::SetProgress(ui::WidgetId bar, int max, int position) {
+  HWND hwnd = At(bar).hwnd;
+  SendMessageW(hwnd, PBM_SETRANGE32, 0, max);
+  SendMessageW(hwnd, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
 void Win32Backend::SetReadOnly(ui::WidgetId edit, bool read_only) {
   SendMessageW(At(edit).hwnd, EM_SETREADONLY, read_only, 0);
 }

@@ -39,6 +39,7 @@ bool Win32Backend::ShowOpenDialog(ui::OpenDialogOptions& options) {
   dialog.lpstrDefExt = default_ext.empty() ? nullptr : default_ext.c_str();
   dialog.lpstrInitialDir = initial_dir.empty() ? nullptr : initial_dir.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
+  if (options.must_exist) dialog.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
   if (!GetOpenFileNameW(&dialog)) return false;
   file_name.resize(wcslen(file_name.c_str()));
   options.file_name = Narrow(file_name);
