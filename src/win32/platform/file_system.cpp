@@ -132,11 +132,22 @@ Status MoveFileOver(const std::filesystem::path& source, const std::filesystem::
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     return LastErrorStatus(ERROR_ACCESS_DENIED);
   }
-  if (!MoveFileExW(source.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return LastErrorStatus();
+  // Another program that has the target open for a moment (a virus scanner, a backup,
+  // an editor reading it) makes the replace fail with a sharing violation: try again
+  // for about a second before giving up.
+  constexpr int kAttempts = 20;
+  constexpr DWORD kPauseMs = 50;
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return Status::Ok();
+    }
+    const DWORD error = GetLastError();
+    const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                      error == ERROR_ACCESS_DENIED;
+    if (!busy || attempt == kAttempts) return LastErrorStatus(error);
+    Sleep(kPauseMs);
   }
-  return Status::Ok();
 }
 
 void RemoveFileQuietly(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }

@@ -58,10 +58,19 @@ void TestFolder::Write(std::wstring_view file_name, std::string_view bytes) {
   if (!file) throw E2eError("cannot write " + Describe(PathOf(file_name)));
 }
 
+// Shared for delete too, so that reading while the program replaces the file never
+// makes its replace fail.
 std::optional<std::string> TestFolder::Read(std::wstring_view file_name) const {
-  std::ifstream file(std::filesystem::path(PathOf(file_name)), std::ios::binary);
-  if (!file) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  HANDLE file = CreateFileW(PathOf(file_name).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
 }
 
 std::optional<std::uint64_t> TestFolder::LastWriteTime(std::wstring_view file_name) const {

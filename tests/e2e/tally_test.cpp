@@ -1,0 +1,199 @@
+// The tally through the real dialog under Wine: the report, the marks and the count in
+// the status line, saving and reloading, an abort, and a cancelled database dialog.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_ids.h"
+#include "driver/app_process.h"
+#include "driver/build_paths.h"
+#include "driver/poll.h"
+#include "driver/program_folder.h"
+#include "driver/test_folder.h"
+#include "driver/text_codec.h"
+#include "driver/top_windows.h"
+#include "mst_writer.h"
+
+namespace {
+
+using e2e::AppProcess;
+using e2e::MessageBoxView;
+using e2e::TestFolder;
+
+const std::wstring kDemoListName = L"\u9053\u306e\u99c5.scsv";       // 道の駅.scsv
+const wchar_t kStartCaption[] = L"\u96c6\u8a08\u958b\u59cb(&S)";     // 集計開始(&S)
+const wchar_t kAbortCaption[] = L"\u4e2d\u3000\u65ad";               // 中　断
+const wchar_t kCloseCaption[] = L"Close(&X)";
+const std::string kAward = "\xe9\x81\x93\xe3\x81\xae\xe9\xa7\x85";  // 道の駅 (UTF-8)
+const std::string kWorkedWith = "\xe7\xae\x87\xe6\x89\x80\xe3\x81\xae\xe3\x80\x8c" + kAward +
+                                "\xe3\x80\x8d\xe3\x81\xa8\xe4\xba\xa4\xe4\xbf\xa1\xe3\x81\x97"
+                                "\xe3\x81\xa6\xe3\x81\x84\xe3\x81\xbe\xe3\x81\x99\xe3\x80\x82";  // 箇所の「道の駅」と交信しています。
+const std::string kOpen2Title = "QSO\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf\xe3\x82\x92\xe9\x96\x8b\xe3\x81\x8f";  // QSOデータを開く
+
+std::wstring TestName() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  return e2e::Utf8ToWide(std::string(info->test_suite_name()) + "." + info->name());
+}
+
+HWND FindButton(HWND parent, const wchar_t* caption) {
+  if (HWND direct = FindWindowExW(parent, nullptr, L"Button", caption)) return direct;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (HWND found = FindButton(child, caption)) return found;
+  }
+  return nullptr;
+}
+
+class TallyTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (HasFailure() && folder_) folder_->Keep();
+  }
+
+  TestFolder& Folder(const std::string& settings) {
+    folder_ = std::make_unique<TestFolder>(TestName());
+    e2e::ProgramSetup setup;
+    setup.settings = settings;
+    setup.data_files.push_back({e2e::SourceFile("demo/" + e2e::WideToUtf8(kDemoListName)), kDemoListName});
+    setup.data_files.push_back({e2e::SourceFile("demo/demo.mst"), L"demo.mst"});
+    e2e::InstallProgram(*folder_, setup);
+    return *folder_;
+  }
+
+  std::unique_ptr<AppProcess> Start() {
+    auto app = std::make_unique<AppProcess>(folder_->PathOf(L"Sorvano.exe"),
+                                            std::vector<std::wstring>{}, folder_->path());
+    app->WaitMainWindow();
+    return app;
+  }
+
+  // Opens the tally dialog from the menu and returns it.
+  static HWND OpenDialog(AppProcess& app) {
+    app.PostCommand(app::kCmdS1);
+    HWND dialog = nullptr;
+    e2e::WaitFor("the tally dialog", [&] {
+      for (HWND window : e2e::TopLevelWindows(app.id(), L"TSorvaB")) {
+        if (IsWindowVisible(window)) dialog = window;
+      }
+      return dialog != nullptr;
+    });
+    return dialog;
+  }
+
+  // Posted, not sent: the button's command shows a modal box before it returns.
+  static void Click(HWND dialog, const wchar_t* caption) {
+    HWND button = FindButton(dialog, caption);
+    ASSERT_NE(button, nullptr) << e2e::WideToUtf8(caption);
+    PostMessageW(button, BM_CLICK, 0, 0);
+  }
+
+  // Closes the tally dialog with its Close button; the main window takes input again.
+  static void CloseDialog(AppProcess& app, HWND dialog) {
+    e2e::WaitFor("the Close button enabled", [&] {
+      HWND button = FindButton(dialog, kCloseCaption);
+      return button != nullptr && IsWindowEnabled(button);
+    });
+    Click(dialog, kCloseCaption);
+    e2e::WaitFor("the tally dialog closed", [&] { return !IsWindowVisible(dialog); });
+    e2e::WaitFor("the main window enabled", [&] { return IsWindowEnabled(app.WaitMainWindow()) != 0; });
+  }
+
+  static std::string StatusText(AppProcess& app) {
+    HWND status = FindWindowExW(app.WaitMainWindow(), nullptr, L"msctls_statusbar32", nullptr);
+    return status ? e2e::WindowTextUtf8(status) : std::string();
+  }
+
+  std::unique_ptr<TestFolder> folder_;
+};
+
+TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
+  // Remarks1 first, then Remarks2 (bit 9), with the other default bits.
+  TestFolder& folder = Folder("[Main]\r\nQSO=demo.mst\r\n[Set]\r\nRmks=593\r\n");
+  const std::string list_before = *folder.Read(kDemoListName);
+  auto app = Start();
+  HWND dialog = OpenDialog(*app);
+  Click(dialog, kStartCaption);
+  const MessageBoxView report = app->WaitMessageBox(e2e::Timeout{120000});
+  const std::string text = report.Text();
+  EXPECT_EQ(report.Caption(), kAward);
+  ASSERT_NE(text.find(kWorkedWith), std::string::npos) << text;
+  const std::string worked = text.substr(0, text.find(kWorkedWith));
+  report.Press(IDOK);
+  e2e::WaitFor("the report box gone", [&] { return !IsWindowVisible(report.handle()); });
+  CloseDialog(*app, dialog);
+
+  const std::string summary = kAward + "\xef\xbc\x9d" + worked + "\xef\xbc\x8f";  // 道の駅＝N／
+  e2e::WaitFor("the worked count in the status line",
+               [&] { return StatusText(*app).find(summary) != std::string::npos; });
+  app->PostCommand(app::kCmdSave1);
+  e2e::WaitFor("the list saved", [&] { return folder.Read(kDemoListName) != list_before; });
+  app->Close();
+  EXPECT_EQ(app->WaitExit(), 0u);  // saved: no question on closing
+
+  auto again = Start();
+  e2e::WaitFor("the same count after reloading",
+               [&] { return StatusText(*again).find(summary) != std::string::npos; });
+  again->Close();
+  EXPECT_EQ(again->WaitExit(), 0u);
+}
+
+TEST_F(TallyTest, CancellingTheDatabaseDialogEndsTheTallySilently) {
+  Folder("[Main]\r\nQSO=missing.mst\r\n");
+  auto app = Start();
+  HWND dialog = OpenDialog(*app);
+  Click(dialog, kStartCaption);
+  const MessageBoxView open2 = app->WaitMessageBox();
+  EXPECT_EQ(open2.Caption(), kOpen2Title);
+  open2.Press(IDCANCEL);
+  e2e::WaitFor("the start button back", [&] { return FindButton(dialog, kStartCaption) != nullptr; });
+  EXPECT_FALSE(e2e::PollUntil([&] {
+    for (HWND box : e2e::TopLevelWindows(app->id(), L"#32770")) {
+      if (IsWindowVisible(box)) return true;
+    }
+    return false;
+  }, e2e::Timeout{2000}));
+  CloseDialog(*app, dialog);
+  app->Close();
+  EXPECT_EQ(app->WaitExit(), 0u);  // nothing changed: no save question
+}
+
+TEST_F(TallyTest, AnAbortedTallyShowsNothingAndLeavesTheListUnchanged) {
+  TestFolder& folder = Folder("[Main]\r\nQSO=big.mst\r\n");
+  {
+    // Enough QSOs that the tally is still running when the abort arrives.
+    korvax::MstWriter writer(e2e::WideToCp932(folder.PathOf(L"big.mst")));
+    ASSERT_TRUE(writer.ok());
+    for (int n = 0; n < 300000; ++n) {
+      korvax::MstRecord record;
+      record.call = "JA1" + std::string(1, static_cast<char>('A' + n % 26)) + "AA";
+      record.date = "20/05/01";
+      record.time = "12:00";
+      record.frequency = "7.010";
+      record.mode = "CW";
+      record.remarks2 = "\x81\xa0" "01-00" + std::to_string(1 + n % 6) + ",x";  // □01-00n,x
+      writer.Append(record);
+    }
+    ASSERT_TRUE(writer.Finish());
+  }
+  auto app = Start();
+  HWND dialog = OpenDialog(*app);
+  Click(dialog, kStartCaption);
+  e2e::WaitFor("the tally running", [&] { return FindButton(dialog, kAbortCaption) != nullptr; });
+  Click(dialog, kAbortCaption);
+  e2e::WaitFor("the tally stopped", [&] { return FindButton(dialog, kStartCaption) != nullptr; },
+               e2e::Timeout{60000});
+  EXPECT_FALSE(e2e::PollUntil([&] {
+    for (HWND box : e2e::TopLevelWindows(app->id(), L"#32770")) {
+      if (IsWindowVisible(box)) return true;
+    }
+    return false;
+  }, e2e::Timeout{2000}));
+  CloseDialog(*app, dialog);
+  app->Close();
+  // Save1 stayed disabled: the window closes without the save question.
+  EXPECT_EQ(app->WaitExit(), 0u);
+}
+
+}  // namespace
