@@ -208,6 +208,7 @@ void TStation::ConnectEvents() {
   O1->OnClick = [this](ui::Widget& sender) { O1Click(&sender); };
   Save1->OnClick = [this](ui::Widget& sender) { Save1Click(&sender); };
   S1->OnClick = [this](ui::Widget& sender) { S1Click(&sender); };
+  Q1->OnClick = [this](ui::Widget& sender) { Q1Click(&sender); };
   Sent1->OnClick = [this](ui::Widget& sender) { Sent1Click(&sender); };
   J1->OnClick = [this](ui::Widget& sender) { J1Click(&sender); };
   Korvax1->OnClick = [this](ui::Widget& sender) { Korvax1Click(&sender); };

@@ -61,8 +61,6 @@ void TSorvaB::ConnectEvents() {
   Edit5.OnKeyPress = [this](ui::Widget& sender, int& key) { Edit5KeyPress(sender, key); };
   Spin1.OnEnter = [this](ui::Widget&) { spin1_caret_ = 0; };
   Edit5.OnEnter = [this](ui::Widget&) { edit5_caret_ = 0; };
-  // The main window's command that chooses the database the tally reads.
-  if (Station != nullptr) Station->Q1->OnClick = [](ui::Widget&) { Station->Q1Click(nullptr); };
 
   // The dialog sees keys first: F1 opens the help from any of its controls.
   for (ui::TWinControl* control : Controls()) {
