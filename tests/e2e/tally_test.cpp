@@ -46,6 +46,13 @@ HWND FindButton(HWND parent, const wchar_t* caption) {
   return nullptr;
 }
 
+bool AnyBoxVisible(AppProcess& app) {
+  for (HWND box : e2e::TopLevelWindows(app.id(), L"#32770")) {
+    if (IsWindowVisible(box)) return true;
+  }
+  return false;
+}
+
 class TallyTest : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -148,12 +155,7 @@ TEST_F(TallyTest, CancellingTheDatabaseDialogEndsTheTallySilently) {
   EXPECT_EQ(open2.Caption(), kOpen2Title);
   open2.Press(IDCANCEL);
   e2e::WaitFor("the start button back", [&] { return FindButton(dialog, kStartCaption) != nullptr; });
-  EXPECT_FALSE(e2e::PollUntil([&] {
-    for (HWND box : e2e::TopLevelWindows(app->id(), L"#32770")) {
-      if (IsWindowVisible(box)) return true;
-    }
-    return false;
-  }, e2e::Timeout{2000}));
+  EXPECT_FALSE(e2e::PollUntil([&] { return AnyBoxVisible(*app); }, e2e::Timeout{2000}));
   CloseDialog(*app, dialog);
   app->Close();
   EXPECT_EQ(app->WaitExit(), 0u);  // nothing changed: no save question
@@ -184,12 +186,7 @@ TEST_F(TallyTest, AnAbortedTallyShowsNothingAndLeavesTheListUnchanged) {
   Click(dialog, kAbortCaption);
   e2e::WaitFor("the tally stopped", [&] { return FindButton(dialog, kStartCaption) != nullptr; },
                e2e::Timeout{60000});
-  EXPECT_FALSE(e2e::PollUntil([&] {
-    for (HWND box : e2e::TopLevelWindows(app->id(), L"#32770")) {
-      if (IsWindowVisible(box)) return true;
-    }
-    return false;
-  }, e2e::Timeout{2000}));
+  EXPECT_FALSE(e2e::PollUntil([&] { return AnyBoxVisible(*app); }, e2e::Timeout{2000}));
   CloseDialog(*app, dialog);
   app->Close();
   // Save1 stayed disabled: the window closes without the save question.

@@ -40,6 +40,12 @@ class TempFolder {
   std::string Name(const std::string& file) const {
     return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator) + file;
   }
+  // Writes raw bytes to a file of the folder and returns its name.
+  std::string WriteBytes(const std::string& file, const std::string& bytes) const {
+    const std::string name = Name(file);
+    std::ofstream(name, std::ios::binary) << bytes;
+    return name;
+  }
   // Names of everything in the folder, to see that no temporary file was left behind.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;

@@ -10,7 +10,7 @@
 #include "mst_format.h"
 #include "mst_writer.h"
 #include "tally/qso_record.h"
-#include "temp_folder.h"
+#include "../base/temp_folder.h"
 
 namespace {
 
@@ -59,12 +59,12 @@ TEST(CorruptFile, OpenFailsCleanly) {
 TEST(CorruptFile, MissingFilesAndFoldersDoNotOpen) {
   TempFolder folder;
   QsoRecord record;
-  EXPECT_EQ(KorvaxOpen(0, record.data(), folder.File("").c_str(), 1), korvax::kKrxCannotOpen);
-  EXPECT_EQ(KorvaxOpen(0, record.data(), folder.File("none.mst").c_str(), 1),
+  EXPECT_EQ(KorvaxOpen(0, record.data(), folder.Name("").c_str(), 1), korvax::kKrxCannotOpen);
+  EXPECT_EQ(KorvaxOpen(0, record.data(), folder.Name("none.mst").c_str(), 1),
             korvax::kKrxCannotOpen);
   EXPECT_EQ(KorvaxOpen(0, record.data(), "", 1), korvax::kKrxCannotOpen);
   EXPECT_EQ(KorvaxOpen(0, record.data(), nullptr, 1), korvax::kKrxBadArgument);
-  EXPECT_EQ(KorvaxOpen(0, nullptr, folder.File("none.mst").c_str(), 1), korvax::kKrxBadArgument);
+  EXPECT_EQ(KorvaxOpen(0, nullptr, folder.Name("none.mst").c_str(), 1), korvax::kKrxBadArgument);
   EXPECT_FALSE(record.IsOpen());
 }
 
@@ -107,7 +107,7 @@ TEST(CorruptFile, AFileCutShortAfterOpeningFailsTheRead) {
 
 TEST(CorruptFile, AFailedWriteLeavesTheOldDatabaseInPlace) {
   TempFolder folder;
-  std::string path = folder.File("log.mst");
+  std::string path = folder.Name("log.mst");
   {
     korvax::MstWriter writer(path);
     writer.Append({.call = "JA1ZZA"});

@@ -10,7 +10,7 @@
 #include "krx_results.h"
 #include "mst_writer.h"
 #include "tally/qso_record.h"
-#include "temp_folder.h"
+#include "../base/temp_folder.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ std::vector<MstRecord> SampleQsos() {
 
 std::string WriteDatabase(const TempFolder& folder, const std::string& name,
                           const std::vector<MstRecord>& qsos) {
-  std::string path = folder.File(name);
+  std::string path = folder.Name(name);
   korvax::MstWriter writer(path);
   for (const MstRecord& qso : qsos) writer.Append(qso);
   EXPECT_TRUE(writer.Finish());
@@ -186,7 +186,7 @@ TEST(Database, LongTextsAreCutOnACharacterBoundary) {
   for (int i = 0; i < 50; ++i) kanji_run += "\x93\xb9";  // 道
   MstRecord qso{.call = "JA1ZZA", .remarks1 = "x" + kanji_run, .remarks2 = kanji_run};
   TempFolder folder;
-  std::string path = folder.File("cut.mst");
+  std::string path = folder.Name("cut.mst");
   korvax::MstWriter writer(path);
   EXPECT_FALSE(writer.Append(qso)) << "the writer reports the cut";
   ASSERT_TRUE(writer.Finish());

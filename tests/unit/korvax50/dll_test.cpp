@@ -10,7 +10,7 @@
 
 #include "mst_writer.h"
 #include "tally/qso_record.h"
-#include "temp_folder.h"
+#include "../base/temp_folder.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST(Dll, ExportsTheTenUndecoratedNamesAndReadsThroughThem) {
 
   // A round trip through the exports checks the calling convention as well.
   TempFolder folder;
-  std::string path = folder.File("log.mst");
+  std::string path = folder.Name("log.mst");
   korvax::MstWriter writer(path);
   writer.Append({.call = "JA1ZZA", .remarks1 = "\x81\xa0\x31\x30-001,"});
   ASSERT_TRUE(writer.Finish());

@@ -8,7 +8,7 @@
 
 #include "import_tool.h"
 #include "qso_text_form.h"
-#include "temp_folder.h"
+#include "../base/temp_folder.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ TEST(ImportTool, MapsAdifFieldsAndOrdersQsosByTime) {
       "<submode:3>FT4 <qsl_rcvd:1>N <eor>\r\n";
   TempFolder folder;
   std::string input = folder.WriteBytes("log.adi", adif);
-  std::string output = folder.File("log.mst");
+  std::string output = folder.Name("log.mst");
   ToolRun import = Tool({"--utf8", input, output});
   ASSERT_EQ(import.code, 0) << import.err;
   EXPECT_NE(import.err.find("1 QSOs skipped"), std::string::npos) << import.err;
@@ -62,14 +62,14 @@ TEST(ImportTool, TextFormRoundTripsThroughADatabase) {
   const std::string second = "JH2ZZB\t21/01/03\t08:00\t\t\t430\tFM\t\t\t\r\n";
   const std::string text = "# a comment\r\n" + first + "\r\n" + second;
   TempFolder folder;
-  std::string output = folder.File("log.mst");
+  std::string output = folder.Name("log.mst");
   ASSERT_EQ(Tool({folder.WriteBytes("log.txt", text), output}).code, 0);
   EXPECT_EQ(Tool({"--dump", output}).out, first + second);
 }
 
 TEST(ImportTool, BadInputLeavesTheExistingDatabaseAlone) {
   TempFolder folder;
-  std::string output = folder.File("log.mst");
+  std::string output = folder.Name("log.mst");
   ASSERT_EQ(Tool({folder.WriteBytes("ok.txt", "JA1ZZA\t21/01/02\r\n"), output}).code, 0);
   std::string before = ReadFile(output);
 
@@ -83,7 +83,7 @@ TEST(ImportTool, BadInputLeavesTheExistingDatabaseAlone) {
       {"length not a number", {folder.WriteBytes("x.adi", "<CALL:x>JA1ZZA<EOR>"), output}, 2},
       {"text form with eleven fields",
        {folder.WriteBytes("wide.txt", "A\tB\tC\tD\tE\tF\tG\tH\tI\tJ\tK\r\n"), output}, 2},
-      {"missing input", {folder.File("none.adi"), output}, 2},
+      {"missing input", {folder.Name("none.adi"), output}, 2},
       {"not a database", {"--dump", folder.WriteBytes("plain.mst", "hello")}, 2},
       {"unknown option", {"--bogus", "a", "b"}, 1},
       {"one file only", {output}, 1},

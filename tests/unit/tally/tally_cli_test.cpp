@@ -21,7 +21,7 @@ std::string SamePath(const std::string& name) { return name; }
 class TallyCliTest : public ::testing::Test {
  protected:
   TallyCliTest() {
-    list = folder.File("list.scsv");
+    list = folder.Name("list.scsv");
     std::vector<std::string> lines = {"No,Name,Code,Place,Worked,Award,,0"};
     for (int i = 1; i <= 9; ++i) lines.push_back(kStation + "01-00" + std::to_string(i) + ",a,0101,x");
     targets::WriteListFile(list, lines);
@@ -30,7 +30,7 @@ class TallyCliTest : public ::testing::Test {
                                             .remarks2 = kStation + "01-003,"});
     qsos[1].call = "JA1BBB";
     qsos[1].mode = "FM";
-    database = tally_test::WriteDatabase(folder.File("log.mst"), qsos);
+    database = tally_test::WriteDatabase(folder.Name("log.mst"), qsos);
   }
 
   int Run(std::vector<std::string> args) {
@@ -53,7 +53,7 @@ class TallyCliTest : public ::testing::Test {
 };
 
 TEST_F(TallyCliTest, SettingsAndFlagsChooseWhatIsCounted) {
-  const std::string settings = folder.File("sorvano.ini");
+  const std::string settings = folder.Name("sorvano.ini");
   // Rmks bit 7: Remarks1 only; Mode: FM; the worked brackets [].
   ASSERT_TRUE(WriteFileAtomic(settings, "[Set]\r\nRmks=128\r\nMode=FM\r\nWkdChr=[]\r\n").ok());
   ASSERT_EQ(Run({"--settings", settings, "--write", list, database}), tally_cli::kExitDone);
@@ -77,7 +77,7 @@ TEST_F(TallyCliTest, TheListIsWrittenOnlyWhenAsked) {
 }
 
 TEST_F(TallyCliTest, AnAdifLogIsConvertedFirst) {
-  const std::string adif = folder.File("log.adi");
+  const std::string adif = folder.Name("log.adi");
   const std::string comment = kStation + "01-004,";
   ASSERT_TRUE(WriteFileAtomic(adif, "<EOH><CALL:6>JA1CCC<QSO_DATE:8>20210102<COMMENT:" +
                                         std::to_string(comment.size()) + ">" + comment + "<EOR>")
@@ -95,11 +95,11 @@ TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
       {{"--bands", "6m", list, database}, tally_cli::kExitUsage},
       {{}, tally_cli::kExitUsage},
       {{"--wkd", " >", list, database}, tally_cli::kExitUsage},
-      {{folder.File("none.scsv"), database}, tally_cli::kExitList},
+      {{folder.Name("none.scsv"), database}, tally_cli::kExitList},
       {{"--keyword-row", "10", list, database}, tally_cli::kExitList},
-      {{list, folder.File("none.mst")}, tally_cli::kExitDatabase},
+      {{list, folder.Name("none.mst")}, tally_cli::kExitDatabase},
       {{list, list}, tally_cli::kExitDatabase},
-      {{"--settings", folder.File("none.ini"), list, database}, tally_cli::kExitSettings},
+      {{"--settings", folder.Name("none.ini"), list, database}, tally_cli::kExitSettings},
       {{"--help"}, tally_cli::kExitDone},
   };
   for (const Case& c : cases) {

@@ -222,7 +222,7 @@ void ExpectSameResult(const tally::TallyResult& a, const tally::TallyResult& b, 
 
 // Runs both tallies on the case; true when the reference found anything worked.
 bool CompareOnCase(Case c, const tally_test::TempFolder& folder, const std::string& where) {
-  c.options.database_path = tally_test::WriteDatabase(folder.File("log.mst"), c.qsos);
+  c.options.database_path = tally_test::WriteDatabase(folder.Name("log.mst"), c.qsos);
 
   std::vector<std::string> engine_lines = c.lines;
   tally::KorvaxLibrary engine_library;

@@ -34,7 +34,7 @@ class TallyTest : public ::testing::Test {
   TallyTest() {
     options.AwardName = kAward;
     options.remarks = tally::RemarksChoice::kRemarks1Only;
-    options.database_path = folder.File("log.mst");
+    options.database_path = folder.Name("log.mst");
   }
 
   // Writes the QSOs (record 1 first) and tallies `targets` with the header in front.
@@ -305,20 +305,20 @@ TEST_F(TallyTest, EveryWayOutCleansUp) {
   options.WkdChars = "<>";
 
   callbacks = RecordingCallbacks();
-  options.database_path = folder.File("missing.mst");
+  options.database_path = folder.Name("missing.mst");
   tally::TallyResult result = tally::RunTally(lines, library, options, callbacks);
   EXPECT_EQ(result.end, TallyEnd::kNoDatabase);
-  EXPECT_EQ(callbacks.failed_paths, std::vector<std::string>{folder.File("missing.mst")});
+  EXPECT_EQ(callbacks.failed_paths, std::vector<std::string>{folder.Name("missing.mst")});
   ExpectCleanedUp();
   EXPECT_EQ(callbacks.close_notices, 1);
 
   // The operator picks a database in the file dialog after the first one failed.
   callbacks = RecordingCallbacks();
-  tally_test::WriteDatabase(folder.File("other.mst"), qsos);
-  callbacks.database_choices = {folder.File("other.mst")};
+  tally_test::WriteDatabase(folder.Name("other.mst"), qsos);
+  callbacks.database_choices = {folder.Name("other.mst")};
   result = tally::RunTally(lines, library, options, callbacks);
   EXPECT_EQ(result.end, TallyEnd::kDone);
-  options.database_path = folder.File("log.mst");
+  options.database_path = folder.Name("log.mst");
 
   callbacks = RecordingCallbacks();
   callbacks.cancel_at_message = 2;

@@ -14,6 +14,7 @@
 
 #include <korvax50.h>
 
+#include "../base/temp_folder.h"
 #include "mst_writer.h"
 #include "tally/qso_record.h"
 #include "tally/qso_source.h"
@@ -21,27 +22,7 @@
 
 namespace tally_test {
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::random_device random;
-    auto base = std::filesystem::temp_directory_path();
-    do {
-      path_ = base / ("sorvano_tally_test_" + std::to_string(random()));
-    } while (!std::filesystem::create_directory(path_));
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+using ::TempFolder;
 
 inline std::string WriteDatabase(const std::string& path, const std::vector<korvax::MstRecord>& qsos) {
   korvax::MstWriter writer(path);
