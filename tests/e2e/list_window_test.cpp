@@ -13,6 +13,7 @@
 #include "driver/build_paths.h"
 #include "driver/poll.h"
 #include "driver/program_folder.h"
+#include "driver/screen_capture.h"
 #include "driver/test_folder.h"
 #include "driver/text_codec.h"
 #include "driver/top_windows.h"
@@ -41,37 +42,6 @@ HWND FindDescendant(HWND parent, const wchar_t* class_name) {
     if (HWND found = FindDescendant(child, class_name)) return found;
   }
   return nullptr;
-}
-
-// Counts the pixels of `window` on the screen whose colour is `rgb` (0xRRGGBB).
-int CountPixels(HWND window, COLORREF colour) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  int count = 0;
-  const auto* pixels = static_cast<const unsigned char*>(bits);
-  for (int n = 0; n < width * height; ++n) {
-    const COLORREF pixel = RGB(pixels[n * 4 + 2], pixels[n * 4 + 1], pixels[n * 4]);
-    if (pixel == colour) ++count;
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return count;
 }
 
 class ListWindowTest : public ::testing::Test {
@@ -126,7 +96,7 @@ TEST_F(ListWindowTest, OpensWhereItWasWithItsColumnsAndMarksAndSavesElevenNumber
   e2e::WaitFor("the current target above the grid",
                [&] { return !e2e::WindowTextUtf8(edit).empty(); });
   e2e::WaitFor("the yellow row of the current target",
-               [&] { return CountPixels(window, RGB(255, 255, 0)) > 100; });
+               [&] { return e2e::CaptureWindow(window).Count(RGB(255, 255, 0)) > 100; });
 
   app->Close();
   EXPECT_EQ(app->WaitExit(), 0u);

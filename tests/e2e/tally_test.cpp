@@ -2,6 +2,7 @@
 // the status line, saving and reloading, an abort, and a cancelled database dialog.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "driver/build_paths.h"
 #include "driver/poll.h"
 #include "driver/program_folder.h"
+#include "driver/screen_capture.h"
 #include "driver/test_folder.h"
 #include "driver/text_codec.h"
 #include "driver/top_windows.h"
@@ -134,6 +136,20 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
   const std::string summary = kAward + "\xef\xbc\x9d" + worked + "\xef\xbc\x8f";  // 道の駅＝N／
   e2e::WaitFor("the worked count in the status line",
                [&] { return StatusText(*app).find(summary) != std::string::npos; });
+  // The grid with its ◆ and ■ marks, for a person to look at.
+  const std::wstring picture = e2e::PictureFolder() + L"\\TallyTest-marks.bmp";
+  EXPECT_TRUE(e2e::CaptureWindow(app->WaitMainWindow()).SaveBmp(picture));
+  std::printf("picture of the marks: %s\n", e2e::WideToUtf8(picture).c_str());
+
+  // Unsaved changes: closing asks, and Cancel keeps the window and writes no settings.
+  const std::string settings_before = *folder.Read(L"Sorvano.ini");
+  app->Close();
+  const MessageBoxView question = app->WaitMessageBox();
+  EXPECT_EQ(question.Buttons(), (std::vector<int>{IDCANCEL, IDYES, IDNO}));
+  question.Press(IDCANCEL);
+  e2e::WaitFor("the question gone", [&] { return !IsWindowVisible(question.handle()); });
+  EXPECT_FALSE(app->HasExited());
+  EXPECT_EQ(*folder.Read(L"Sorvano.ini"), settings_before);
   app->PostCommand(app::kCmdSave1);
   e2e::WaitFor("the list saved", [&] { return folder.Read(kDemoListName) != list_before; });
   app->Close();
