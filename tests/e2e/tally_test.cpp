@@ -136,7 +136,8 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
   const std::string summary = kAward + "\xef\xbc\x9d" + worked + "\xef\xbc\x8f";  // 道の駅＝N／
   e2e::WaitFor("the worked count in the status line",
                [&] { return StatusText(*app).find(summary) != std::string::npos; });
-  // The grid with its ◆ and ■ marks, for a person to look at.
+  // The grid with its ◆ and ■ marks, for a person to look at, once it has repainted.
+  Sleep(1500);
   const std::wstring picture = e2e::PictureFolder() + L"\\TallyTest-marks.bmp";
   EXPECT_TRUE(e2e::CaptureWindow(app->WaitMainWindow()).SaveBmp(picture));
   std::printf("picture of the marks: %s\n", e2e::WideToUtf8(picture).c_str());

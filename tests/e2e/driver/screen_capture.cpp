@@ -29,11 +29,14 @@ bool WindowPicture::SaveBmp(const std::wstring& path) const {
   file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof(file) + sizeof(info);
   file.bfSize = file.bfOffBits + image_bytes;
+  // Opaque: viewers read the fourth byte of a 32-bit BMP as alpha.
+  std::vector<std::uint32_t> opaque(pixels);
+  for (std::uint32_t& pixel : opaque) pixel |= 0xFF000000u;
   FILE* out = _wfopen(path.c_str(), L"wb");
   if (out == nullptr) return false;
   const bool written = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
                        std::fwrite(&info, sizeof(info), 1, out) == 1 &&
-                       std::fwrite(pixels.data(), 1, image_bytes, out) == image_bytes;
+                       std::fwrite(opaque.data(), 1, image_bytes, out) == image_bytes;
   return std::fclose(out) == 0 && written;
 }
 
