@@ -210,4 +210,58 @@ TEST_F(TallyTest, AnAbortedTallyShowsNothingAndLeavesTheListUnchanged) {
   EXPECT_EQ(app->WaitExit(), 0u);
 }
 
+std::string ClipboardUtf8() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = e2e::WideToUtf8(wide);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(TallyTest, AZaListPutsItsQsoTableOnTheClipboard) {
+  TestFolder& folder = Folder("[Main]\r\nQSO=za.mst\r\n");
+  std::string list = "No,Name,Code,Place,Worked,ZA,,0\r\n";
+  for (int n = 1; n <= 60; ++n) {
+    const std::string number = (n < 10 ? "0" : "") + std::to_string(n);
+    list += "ZA-0" + number + ",Name,1001" + number + ",Place\r\n";
+  }
+  folder.Write(L"za.scsv", list);
+  {
+    korvax::MstWriter writer(e2e::WideToCp932(folder.PathOf(L"za.mst")));
+    ASSERT_TRUE(writer.ok());
+    const korvax::MstRecord records[] = {
+        {.call = "JA1ZZA", .date = "20/05/01", .time = "12:34", .qth = "100102", .frequency = "7.010", .mode = "CW"},
+        {.call = "JA2OLD", .date = "14/08/31", .time = "09:00", .qth = "100103", .frequency = "14.050", .mode = "CW"},
+        {.call = "JA3NEW", .date = "14/09/01", .time = "10:00", .qth = "100104", .frequency = "21.300", .mode = "SSB"},
+    };
+    for (const korvax::MstRecord& record : records) writer.Append(record);
+    ASSERT_TRUE(writer.Finish());
+  }
+  auto app = std::make_unique<AppProcess>(folder_->PathOf(L"Sorvano.exe"),
+                                          std::vector<std::wstring>{folder.PathOf(L"za.scsv")},
+                                          folder_->path());
+  app->WaitMainWindow();
+  HWND dialog = OpenDialog(*app);
+  Click(dialog, kStartCaption);
+  const MessageBoxView report = app->WaitMessageBox(e2e::Timeout{60000});
+  EXPECT_EQ(report.Caption(), "ZA");
+  EXPECT_EQ(report.Text().rfind("2", 0), 0u) << report.Text();  // 14/08/31 is too early
+  report.Press(IDOK);
+  const std::string table = ClipboardUtf8();
+  // One row per target, in list order: ZA-002 and ZA-004 worked, the others empty.
+  const std::string first_rows =
+      "\r\nJA1ZZA\t20/05/01\t7.010\tCW\r\n\r\nJA3NEW\t14/09/01\t21.300\tSSB\r\n";
+  EXPECT_EQ(table.rfind(first_rows, 0), 0u) << table.substr(0, 200);
+  CloseDialog(*app, dialog);
+  app->Close();
+  const MessageBoxView question = app->WaitMessageBox();
+  question.Press(IDNO);
+  EXPECT_EQ(app->WaitExit(), 0u);
+}
+
 }  // namespace
