@@ -2,7 +2,6 @@
 // logging program; until then they do nothing.
 #include "app/station.h"
 
-void TStation::N6Click(ui::Widget*) { ShowAllRows(); }
 void TStation::Sent1Click(ui::Widget*) {}
 void TStation::J1Click(ui::Widget*) {}
 void TStation::Korvax1Click(ui::Widget*) {}

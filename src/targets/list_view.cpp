@@ -164,6 +164,10 @@ void TStation::ShowAllRows() {
   dGrid1.Invalidate();
 }
 
+// The display filters come with the list commands; until then every call shows the
+// whole list, as the call without a sender does.
+void TStation::N6Click(ui::Widget*) { ShowAllRows(); }
+
 void TStation::dGrid1KeyDown(int& key, unsigned shift) {
   if (FromLogger) {
     if (key == ui::kVkReturn) {
