@@ -123,6 +123,8 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
   const std::string list_before = *folder.Read(kDemoListName);
   auto app = Start();
   HWND dialog = OpenDialog(*app);
+  Sleep(4000);  // painted, also on a slow machine
+  EXPECT_TRUE(e2e::CaptureWindow(dialog).SaveBmp(e2e::PictureFolder() + L"\\TallyTest-dialog.bmp"));
   Click(dialog, kStartCaption);
   const MessageBoxView report = app->WaitMessageBox(e2e::Timeout{120000});
   const std::string text = report.Text();
