@@ -150,6 +150,8 @@ void HeadlessBackend::SetItemIndex(WidgetId combo, int index) {
 int HeadlessBackend::GetItemIndex(WidgetId combo) { return At(combo).item_index; }
 void HeadlessBackend::SetReadOnly(WidgetId edit, bool read_only) { At(edit).read_only = read_only; }
 
+void HeadlessBackend::SetCaret(WidgetId edit, int offset) { At(edit).caret = offset; }
+
 void HeadlessBackend::SetProgress(WidgetId bar, int max, int position) {
   At(bar).progress_max = max;
   At(bar).progress_position = position;

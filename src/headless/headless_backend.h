@@ -43,6 +43,7 @@ class HeadlessBackend : public ui::Backend {
     std::vector<std::string> items;
     int item_index = -1;
     bool read_only = false;
+    int caret = 0;
     std::vector<int> panel_widths;
     std::vector<std::string> panel_texts;
     ui::GridModel* grid = nullptr;
@@ -108,6 +109,7 @@ class HeadlessBackend : public ui::Backend {
   int GetItemIndex(ui::WidgetId combo) override;
   void SetProgress(ui::WidgetId bar, int max, int position) override;
   void SetReadOnly(ui::WidgetId edit, bool read_only) override;
+  void SetCaret(ui::WidgetId edit, int offset) override;
   void SetStatusPanels(ui::WidgetId status_bar, const std::vector<int>& widths) override;
   void SetStatusText(ui::WidgetId status_bar, int panel, std::string_view text) override;
   std::string GetStatusText(ui::WidgetId status_bar, int panel) override;

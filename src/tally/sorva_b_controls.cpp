@@ -124,6 +124,7 @@ void TSorvaB::Spin1KeyPress(ui::Widget&, int& key) {
   key = 0;
   if (box.text != Spin1.Text()) Spin1.SetText(box.text);
   spin1_caret_ = box.caret;
+  Spin1.SetCaret(box.caret);  // setting the text put the visible caret at the start
 }
 
 void TSorvaB::Edit5KeyPress(ui::Widget&, int& key) {
@@ -132,6 +133,7 @@ void TSorvaB::Edit5KeyPress(ui::Widget&, int& key) {
   key = 0;
   if (box.text != Edit5.Text()) Edit5.SetText(box.text);
   edit5_caret_ = box.caret;
+  Edit5.SetCaret(box.caret);
 }
 
 // Delete would break the yy/mm/dd form.

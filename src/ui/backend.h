@@ -68,8 +68,9 @@ class Backend {
   // Progress bars: the range is 0..max.
   virtual void SetProgress(WidgetId bar, int max, int position) = 0;
 
-  // Edits: read-only state.
+  // Edits: read-only state, and the caret (a byte offset into the text).
   virtual void SetReadOnly(WidgetId edit, bool read_only) = 0;
+  virtual void SetCaret(WidgetId edit, int offset) = 0;
 
   // Status bars: panel widths (-1 = to the right edge) and panel texts.
   virtual void SetStatusPanels(WidgetId status_bar, const std::vector<int>& widths) = 0;

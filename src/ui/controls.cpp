@@ -78,6 +78,7 @@ void TProgressBar::SetPosition(int position) {
 }
 
 void TEdit::SetReadOnly(bool read_only) { backend().SetReadOnly(Id(), read_only); }
+void TEdit::SetCaret(int offset) { backend().SetCaret(Id(), offset); }
 
 std::vector<std::string> TComboBox::Items() const { return backend().GetItems(Id()); }
 void TComboBox::SetItems(const std::vector<std::string>& items) { backend().SetItems(Id(), items); }

@@ -70,6 +70,8 @@ class TEdit : public TWinControl {
   std::string Text() const { return Caption(); }
   void SetText(std::string_view text) { SetCaption(text); }
   void SetReadOnly(bool read_only);
+  // Puts the caret before byte `offset` of the text.
+  void SetCaret(int offset);
 };
 
 class TComboBox : public TWinControl {

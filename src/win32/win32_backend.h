@@ -49,6 +49,7 @@ class Win32Backend : public ui::Backend {
   int GetItemIndex(ui::WidgetId combo) override;
   void SetProgress(ui::WidgetId bar, int max, int position) override;
   void SetReadOnly(ui::WidgetId edit, bool read_only) override;
+  void SetCaret(ui::WidgetId edit, int offset) override;
   void SetStatusPanels(ui::WidgetId status_bar, const std::vector<int>& widths) override;
   void SetStatusText(ui::WidgetId status_bar, int panel, std::string_view text) override;
   std::string GetStatusText(ui::WidgetId status_bar, int panel) override;

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "win32/grid_window.h"
 #include "win32/wide_text.h"
 
@@ -94,6 +96,14 @@ void Win32Backend::SetItemIndex(ui::WidgetId combo, int index) {
 
 int Win32Backend::GetItemIndex(ui::WidgetId combo) {
   return static_cast<int>(SendMessageW(At(combo).hwnd, CB_GETCURSEL, 0, 0));
+}
+
+void Win32Backend::SetCaret(ui::WidgetId edit, int offset) {
+  // The edit counts UTF-16 units; the program counts code page 932 bytes.
+  const std::string text = GetText(edit);
+  const size_t bytes = std::min(text.size(), static_cast<size_t>(std::max(offset, 0)));
+  const auto position = static_cast<WPARAM>(Wide(std::string_view(text).substr(0, bytes)).size());
+  SendMessageW(At(edit).hwnd, EM_SETSEL, position, static_cast<LPARAM>(position));
 }
 
 void Win32Backend::SetProgress(ui::WidgetId bar, int max, int position) {

@@ -85,7 +85,7 @@ TEST(BracketKeyAllowed, RefusesWhatAWorkedFieldReadsAsData) {
 // The filters as the dialog's boxes apply them to typed keys.
 TEST_F(DialogTest, TheBoxesFilterTypedKeys) {
   StartWith();
-  WorkDialog([](TSorvaB& dialog) {
+  WorkDialog([this](TSorvaB& dialog) {
     EXPECT_EQ(Type(dialog.Edit1, 'c'), 'C');
     EXPECT_EQ(Type(dialog.Edit2, '1'), 0);
     EXPECT_EQ(Type(dialog.Edit3, ':'), 0);
@@ -103,9 +103,11 @@ TEST_F(DialogTest, TheBoxesFilterTypedKeys) {
     Enter(dialog.Spin1);
     TypeText(dialog.Spin1, "7x");
     EXPECT_EQ(dialog.Spin1.Text(), "700");
+    EXPECT_EQ(backend().Find(dialog.Spin1.Id())->caret, 1);  // the visible caret follows
     Type(dialog.Spin1, kVkEnd, ui::EventKind::kKeyDown);
     EXPECT_EQ(Type(dialog.Spin1, kBackspace), 0);
     EXPECT_EQ(dialog.Spin1.Text(), "70");
+    EXPECT_EQ(backend().Find(dialog.Spin1.Id())->caret, 2);
   });
 }
 
