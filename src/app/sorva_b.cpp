@@ -4,6 +4,7 @@
 
 #include "app/forms.h"
 #include "app/texts.h"
+#include "tally/tally_rules.h"
 
 TSorvaB* SorvaB = nullptr;
 
@@ -12,7 +13,7 @@ TSorvaB::TSorvaB() : ui::TForm("TSorvaB") {
   SetCaption(std::string(app::kVersionText) + app::kBuildDate);
   MakeDialogFrame(564, 570);
   CreateControls();
-  AwdKeywords[kAwardSlots] = "\x82\xd0-\x96k";  // ひ-北
+  AwdKeywords[kAwardSlots] = tally::kFixedLastSlot;
 }
 
 TSorvaB::~TSorvaB() { SorvaB = nullptr; }

@@ -13,6 +13,7 @@
 #include "app/texts.h"
 #include "base/file_error.h"
 #include "korvax50.h"
+#include "tally/tally_rules.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 
@@ -98,10 +99,10 @@ void TStation::FormShow() {
   RestoreCurrentRow();
   if (saved_top_row > 0 && saved_top_row < dGrid1.RowCount()) dGrid1.SetTopRow(saved_top_row);
 
-  SorvaB->AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, 6);
+  SorvaB->AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, tally::kKeywordBytes);
   for (int n = 0; n < TSorvaB::kAwardSlots; ++n) {
     SorvaB->AwdKeywords[static_cast<size_t>(n)] =
-        Settings->ReadString("Set", "Awd" + std::to_string(n), "").substr(0, 6);
+        Settings->ReadString("Set", "Awd" + std::to_string(n), "").substr(0, tally::kKeywordBytes);
   }
   ApplyRmksBits(Settings->ReadInteger("Set", "Rmks", app::kDefaultRmks));
   SorvaB->WkdChars = app::CopyPadded(Settings->ReadString("Set", "WkdChr", "<>"), 2);

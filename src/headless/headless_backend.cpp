@@ -75,14 +75,17 @@ void HeadlessBackend::SetWindowState(WidgetId form, ui::WindowState state) {
 ui::WindowState HeadlessBackend::GetWindowState(WidgetId form) { return At(form).window_state; }
 ui::Rect HeadlessBackend::GetNormalBounds(WidgetId form) { return At(form).normal_bounds; }
 
+// A frame of 8 pixels on either side, and a caption and menu bar of 40 on top of that.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 48;
+
 void HeadlessBackend::MakeDialogFrame(WidgetId form, int client_width, int client_height) {
-  SetBounds(form, {0, 0, client_width + 16, client_height + 48});
+  SetBounds(form, {0, 0, client_width + kFrameWidth, client_height + kFrameHeight});
 }
 
-// A frame of 8 pixels around, a caption and menu bar of 40 above.
 ui::Rect HeadlessBackend::GetClientRect(WidgetId form) {
   const ui::Rect bounds = At(form).bounds;
-  return {0, 0, std::max(0, bounds.width - 16), std::max(0, bounds.height - 48)};
+  return {0, 0, std::max(0, bounds.width - kFrameWidth), std::max(0, bounds.height - kFrameHeight)};
 }
 
 void HeadlessBackend::SetTimer(WidgetId timer, unsigned interval_ms, bool enabled) {

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kVkF1 = 0x70;
-constexpr int kVkDelete = 0x2E;
 constexpr int kAllBandsCheck = 16;
 
 // Follows the caret of a typed-over box on the keys that move it.
@@ -65,7 +63,7 @@ void TSorvaB::ConnectEvents() {
   // The dialog sees keys first: F1 opens the help from any of its controls.
   for (ui::TWinControl* control : Controls()) {
     control->OnKeyDown = [this, control](ui::Widget& sender, int& key, unsigned shift) {
-      if (key == kVkF1) {
+      if (key == ui::kVkF1) {
         key = 0;
         if (Station != nullptr && Station->Help1) Station->Help1->Click();
         return;
@@ -138,7 +136,7 @@ void TSorvaB::Edit5KeyPress(ui::Widget&, int& key) {
 
 // Delete would break the yy/mm/dd form.
 void TSorvaB::Edit5KeyDown(ui::Widget&, int& key, unsigned) {
-  if (key == kVkDelete) {
+  if (key == ui::kVkDelete) {
     key = 0;
     return;
   }

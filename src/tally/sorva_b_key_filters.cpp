@@ -1,5 +1,7 @@
 #include "tally/sorva_b_key_filters.h"
 
+#include "tally/tally_rules.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -16,7 +18,6 @@ constexpr std::string_view kKanaKeys =
 constexpr std::string_view kLatinKeys = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890.+-/";
 static_assert(kKanaKeys.size() == kLatinKeys.size());
 
-constexpr int kDateLength = 8;
 
 bool IsDigitKey(int key) { return key >= '0' && key <= '9'; }
 
@@ -84,7 +85,7 @@ void TypeStartDateKey(CaretText& box, int key) {
   int caret = Clamp(box.caret, box.text);
   if (caret == 2 || caret == 5) ++caret;  // over the slash
   EraseCharAt(box.text, static_cast<size_t>(caret));
-  CutOnCharBoundary(box.text, kDateLength - 1);
+  CutOnCharBoundary(box.text, tally::kStartDateBytes - 1);
   caret = Clamp(caret, box.text);
   box.text.insert(static_cast<size_t>(caret), 1, static_cast<char>(key));
   box.caret = caret + 1;

@@ -9,6 +9,7 @@
 #include "app/number_text.h"
 #include "app/rmks_bits.h"
 #include "app/sorva_b.h"
+#include "tally/tally_rules.h"
 #include "app/station.h"
 #include "app/texts.h"
 #include "base/cp932.h"
@@ -23,7 +24,6 @@ constexpr int kAllBands = 0x8000;
 constexpr int kBandBoxBits = 0xFFFF;  // Check1..Check16
 constexpr int kBandCheck17 = 1 << 16;
 constexpr int kBandCheck18 = 1 << 17;
-constexpr size_t kKeywordBytes = 6;
 
 // The send combo item stored when the box has none selected.
 constexpr int kRmksDefaultCombo = 1;
@@ -68,7 +68,7 @@ bool IsBlankPair(const std::string& pair) {
 }  // namespace
 
 std::string TSorvaB::KeywordOf(int n) const {
-  return CutToBytes(Trim(Awd[static_cast<size_t>(n)]->Text()), kKeywordBytes);
+  return CutToBytes(Trim(Awd[static_cast<size_t>(n)]->Text()), tally::kKeywordBytes);
 }
 
 std::string TSorvaB::ListStartDate() const {

@@ -20,8 +20,6 @@ namespace {
 
 constexpr uint32_t kOpenNotice = 0x0040001B;
 constexpr uint32_t kCloseNotice = 0x0040001C;
-constexpr size_t kKeywordBytes = 6;
-constexpr size_t kDateLength = 8;
 constexpr int kAllBandsCheck = 16;
 
 // The dialog's side of a running tally.
@@ -133,7 +131,7 @@ void TSorvaB::Button1Click(ui::Widget&) {
   tally::TallyOptions options;
   options.WkdChars = WkdChars;
   options.CfmChars = CfmChars;
-  options.start_date = Edit5.Text().substr(0, kDateLength);
+  options.start_date = Edit5.Text().substr(0, tally::kStartDateBytes);
   for (int n = 0; n < kAwardSlots; ++n) {
     AwdKeywords[static_cast<size_t>(n)] = KeywordOf(n);
   }
@@ -147,7 +145,7 @@ void TSorvaB::Button1Click(ui::Widget&) {
   options.GiveUpMarks = GiveUpMarks;
   ModeFilter = std::string(tally::TrimBlanks(Edit1.Text()));
   options.ModeFilter = ModeFilter;
-  AwardKeyword = SelectedLine(station).substr(0, kKeywordBytes);
+  AwardKeyword = SelectedLine(station).substr(0, tally::kKeywordBytes);
   options.AwardKeyword = AwardKeyword;
   options.AwardName = AwardName;
   options.AwardOptions = AwardOptions;

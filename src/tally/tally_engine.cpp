@@ -15,8 +15,6 @@ namespace tally {
 
 namespace {
 
-constexpr size_t kKeywordBytes = 6;
-constexpr size_t kStartDateChars = 8;
 constexpr int32_t kShareMode = 1;
 constexpr int32_t kOpenMode = 1;
 constexpr int32_t kReadMode = 3;
@@ -130,7 +128,7 @@ TallyResult TallyRun::Run() {
   slots[kKeywordSlots - 1] = kFixedLastSlot;
   result_.list = ClassifyList(lines_, slots);
   excel_table_ = options_.ExcelTable && result_.list.ExcelTableAllowed();
-  start_date_ = FirstChars(options_.start_date, kStartDateChars);
+  start_date_ = FirstChars(options_.start_date, kStartDateBytes);
   start_record_ = options_.start_record;
   if (start_record_ < 1) {
     start_record_ = 1;

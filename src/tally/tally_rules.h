@@ -4,6 +4,8 @@
 // The tally engine and the dialog use them; none of them touches the database.
 #pragma once
 
+#include <cstddef>
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -12,6 +14,8 @@
 
 namespace tally {
 
+inline constexpr size_t kKeywordBytes = 6;    // award keywords: the first 6 bytes
+inline constexpr size_t kStartDateBytes = 8;  // a start date: yy/mm/dd
 inline constexpr int kKeywordSlots = 25;         // AwdKeywords: 0..15, 16..23, 24
 inline constexpr int kFirstPerCitySlot = 16;     // slots 16..24 name one-target-per-city lists
 inline constexpr int kKeywordSlotsChecked = 16;  // ClassifyKeyword looks at slots 0..15

@@ -19,7 +19,6 @@ class StickyCancel {
     if (!set_) set_ = callbacks_.CancelRequested();
     return set_;
   }
-  bool IsSet() const { return set_; }
 
  private:
   TallyCallbacks& callbacks_;

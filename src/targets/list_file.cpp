@@ -11,6 +11,7 @@
 #include "base/text_file.h"
 #include "targets/list_file_io.h"
 #include "targets/target_list.h"
+#include "tally/tally_rules.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 
@@ -100,7 +101,7 @@ void TStation::O1Click(ui::Widget* sender) {
   UpdateRecentFiles();
   Settings->WriteString("Main", "File", ListFileName);
   RestoreCurrentRow();
-  SorvaB->AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, 6);
+  SorvaB->AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, tally::kKeywordBytes);
   ClassifyKeyword(false);
   ApplyFontLayout(1);
   SetCaption(std::string(app::kVersionText) + ListFileName);

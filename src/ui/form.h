@@ -30,7 +30,6 @@ class TForm : public Widget {
   // Shows the form and returns when it closes; the program's other windows take no input
   // meanwhile.
   void ShowModal();
-  bool Modal() const { return modal_; }
 
   WindowState GetWindowState() const;
   void SetWindowState(WindowState state);

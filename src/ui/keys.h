@@ -4,6 +4,7 @@
 
 namespace ui {
 
+inline constexpr int kVkBack = 0x08;
 inline constexpr int kVkReturn = 0x0D;
 inline constexpr int kVkEscape = 0x1B;
 inline constexpr int kVkSpace = 0x20;
@@ -15,6 +16,8 @@ inline constexpr int kVkLeft = 0x25;
 inline constexpr int kVkUp = 0x26;
 inline constexpr int kVkRight = 0x27;
 inline constexpr int kVkDown = 0x28;
+inline constexpr int kVkDelete = 0x2E;
+inline constexpr int kVkF1 = 0x70;
 inline constexpr int kVkF3 = 0x72;
 
 }  // namespace ui

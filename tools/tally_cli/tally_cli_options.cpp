@@ -39,7 +39,6 @@ namespace {
 constexpr std::array<const char*, 15> kBandNames = {"1.9", "3.5", "7",   "10",   "14",   "18",   "21",  "24",
                                                     "28",  "50",  "144", "430", "1200", "2400", "5600"};
 constexpr int kDefaultRmks = 337;
-constexpr size_t kKeywordBytes = 6;
 const char kDefaultAwardName[] = "\x89^\x97p\x8b\xc7";  // 運用局
 
 std::optional<int32_t> Number(const std::string& text) {
@@ -178,7 +177,7 @@ tally::TallyOptions MakeOptions(const CommandLine& command, const TKrxIni& setti
   options.GiveUpMarks = settings.ReadString("Set", "Akiram", "");
   for (int slot = 0; slot < tally::kKeywordSlots - 1; ++slot) {
     const std::string text = settings.ReadString("Set", "Awd" + std::to_string(slot), "");
-    options.AwdKeywords[static_cast<size_t>(slot)] = std::string(tally::TrimBlanks(text).substr(0, kKeywordBytes));
+    options.AwdKeywords[static_cast<size_t>(slot)] = std::string(tally::TrimBlanks(text).substr(0, tally::kKeywordBytes));
   }
   options.AwdKeywords[tally::kKeywordSlots - 1] = tally::kFixedLastSlot;
   options.database_path = settings.ReadString("Main", "QSO", "Korvax.mst");
@@ -190,7 +189,7 @@ tally::TallyOptions MakeOptions(const CommandLine& command, const TKrxIni& setti
   options.start_date = header[6].size() == 8 ? header[6] : settings.ReadString("Set", "Date", "00/00/00");
   options.AwardOptions = tally::KorvaxLibrary().StrToLong(header[7].c_str());
   const auto row = static_cast<size_t>(command.keyword_row);
-  if (row < lines.size()) options.AwardKeyword = lines[row].substr(0, kKeywordBytes);
+  if (row < lines.size()) options.AwardKeyword = lines[row].substr(0, tally::kKeywordBytes);
 
   if (command.mode) options.ModeFilter = *command.mode;
   if (command.bands) options.band_mask = *command.bands;

@@ -2,14 +2,15 @@
 
 #include "dialog_fixture.h"
 #include "tally/sorva_b_key_filters.h"
+#include "ui/keys.h"
 
 namespace {
 
-constexpr int kBackspace = 0x08;
-constexpr int kVkDelete = 0x2E;
-constexpr int kVkLeft = 0x25;
-constexpr int kVkEnd = 0x23;
-constexpr int kVkF1 = 0x70;
+using ui::kVkDelete;
+using ui::kVkEnd;
+using ui::kVkF1;
+using ui::kVkLeft;
+constexpr int kBackspace = ui::kVkBack;  // also the character Backspace types
 
 TEST(NormalizeKanaKey, KanaLockKeysGiveTheirLatinCharacter) {
   const std::pair<int, int> cases[] = {
@@ -38,6 +39,15 @@ struct TypingCase {
   int caret_after;
 };
 
+// Types the case's keys into its box through `type` and compares text and caret.
+void ExpectTyping(const TypingCase& test, void (*type)(tally::CaretText&, int)) {
+  SCOPED_TRACE(test.name);
+  tally::CaretText box{test.start, test.caret};
+  for (int key : test.keys) type(box, key);
+  EXPECT_EQ(box.text, test.text);
+  EXPECT_EQ(box.caret, test.caret_after);
+}
+
 TEST(TypeStartDateKey, DigitsFillTheFixedForm) {
   const TypingCase cases[] = {
       {"from the start", "00/00/00", 0, {'1', '2', '3', '4', '5', '6'}, "12/34/56", 8},
@@ -47,13 +57,7 @@ TEST(TypeStartDateKey, DigitsFillTheFixedForm) {
        {kBackspace, 'a', '/', 0x16}, "12/34/56", 4},
       {"a short text grows without breaking", "", 0, {'1', '2', '3'}, "123", 3},
   };
-  for (const TypingCase& test : cases) {
-    SCOPED_TRACE(test.name);
-    tally::CaretText box{test.start, test.caret};
-    for (int key : test.keys) tally::TypeStartDateKey(box, key);
-    EXPECT_EQ(box.text, test.text);
-    EXPECT_EQ(box.caret, test.caret_after);
-  }
+  for (const TypingCase& test : cases) ExpectTyping(test, tally::TypeStartDateKey);
 }
 
 TEST(TypeStartRecordKey, DigitsOverwriteAndBackspaceDeletes) {
@@ -64,13 +68,7 @@ TEST(TypeStartRecordKey, DigitsOverwriteAndBackspaceDeletes) {
       {"backspace at the start", "123", 0, {kBackspace}, "123", 0},
       {"other keys refused", "12", 1, {'a', '-', ' ', 0xC7}, "12", 1},
   };
-  for (const TypingCase& test : cases) {
-    SCOPED_TRACE(test.name);
-    tally::CaretText box{test.start, test.caret};
-    for (int key : test.keys) tally::TypeStartRecordKey(box, key);
-    EXPECT_EQ(box.text, test.text);
-    EXPECT_EQ(box.caret, test.caret_after);
-  }
+  for (const TypingCase& test : cases) ExpectTyping(test, tally::TypeStartRecordKey);
 }
 
 TEST(BracketKeyAllowed, RefusesWhatAWorkedFieldReadsAsData) {
