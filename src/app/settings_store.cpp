@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "app/string_lx.h"
-#include "base/cp932.h"
 #include "base/file_error.h"
 #include "base/platform.h"
+#include "base/sjis_text.h"
 #include "base/string_utils.h"
 #include "base/text_file.h"
 
@@ -41,16 +41,6 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
-// At most kMaxValueLength bytes, never ending in the first half of a character.
-std::string_view CapValue(std::string_view value) {
-  if (value.size() <= kMaxValueLength) return value;
-  size_t end = 0;
-  while (end + cp932::CharLength(value, end) <= kMaxValueLength) {
-    end += cp932::CharLength(value, end);
-  }
-  return value.substr(0, end);
-}
-
 }  // namespace
 
 TKrxIni::TKrxIni(std::string file_name) : FileName(std::move(file_name)) {
@@ -62,6 +52,10 @@ TKrxIni::TKrxIni(std::string file_name) : FileName(std::move(file_name)) {
   const std::vector<std::string> lines = SplitLines(bytes);
   Parse(lines);
   Snapshot = JoinLinesCrLf(lines);
+}
+
+TKrxIni::TKrxIni(std::string file_name, ReadOnly) : TKrxIni(std::move(file_name)) {
+  read_only_ = true;
 }
 
 TKrxIni::~TKrxIni() {
@@ -106,7 +100,7 @@ std::string TKrxIni::ReadString(std::string_view section, std::string_view key,
     const size_t key_end = KeyEnd(line, key);
     if (key_end == std::string_view::npos) continue;
     const std::string_view value = std::string_view(line).substr(key_end + 1);
-    return std::string(TrimRightBlanks(CapValue(value)));
+    return std::string(TrimRightBlanks(sjis::CutToBytes(value, kMaxValueLength)));
   }
   return std::string(default_value);
 }
@@ -173,7 +167,7 @@ std::string TKrxIni::Text() const { return BuildFile().Text(); }
 void TKrxIni::SaveIfChanged() {
   if (saved_) return;
   saved_ = true;
-  if (FileName.empty()) return;
+  if (FileName.empty() || read_only_) return;
   const TStringLX file = BuildFile();
   if (file.Text() == Snapshot) return;
   file.SaveToFile(FileName);

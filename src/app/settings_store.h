@@ -16,6 +16,10 @@ class TKrxIni {
   // settings file, and rewriting it would destroy what follows the NUL). An empty name
   // gives a store that lives in memory only and is never written.
   explicit TKrxIni(std::string file_name);
+  // The same store on a file that it never writes: the writes stay in memory (tools that
+  // read the program's settings).
+  struct ReadOnly {};
+  TKrxIni(std::string file_name, ReadOnly);
   // Release: SaveIfChanged, unless it ran already.
   ~TKrxIni();
   TKrxIni(const TKrxIni&) = delete;
@@ -63,4 +67,5 @@ class TKrxIni {
   std::string Snapshot;  // the text read at creation, lines re-joined with CR LF
   std::vector<Section> Sections;
   bool saved_ = false;
+  bool read_only_ = false;
 };

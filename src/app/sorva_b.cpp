@@ -2,18 +2,14 @@
 
 #include <string>
 
-#include "app/forms.h"
+#include "app/station.h"
 #include "app/texts.h"
-#include "tally/tally_rules.h"
 
-TSorvaB* SorvaB = nullptr;
-
-TSorvaB::TSorvaB() : ui::TForm("TSorvaB") {
-  SorvaB = this;
+TSorvaB::TSorvaB(TStation& station)
+    : ui::TForm("TSorvaB"), station_(station), settings_(station.TallySettings), award_(station.Award) {
   SetCaption(std::string(app::kVersionText) + app::kBuildDate);
   MakeDialogFrame(564, 570);
   CreateControls();
-  AwdKeywords[kAwardSlots] = tally::kFixedLastSlot;
 }
 
-TSorvaB::~TSorvaB() { SorvaB = nullptr; }
+TSorvaB::~TSorvaB() = default;

@@ -1,6 +1,7 @@
-// The tally and settings dialog: created hidden at start-up, shown modally from the main
-// window's menu, alive until the end of the run. It holds the tally's settings and the
-// fields the main window reads (award keywords, bracket characters, the award name).
+// The tally and settings dialog: made hidden by the main window, shown modally from its
+// menu, alive as long as the main window. It shows the main window's tally settings and
+// takes them back when it closes, and runs the tally over the main window's list for the
+// award the main window holds.
 #pragma once
 
 #include <array>
@@ -10,33 +11,23 @@
 #include <string>
 #include <vector>
 
+#include "tally/award_state.h"
+#include "tally/tally_settings.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+
+class TStation;
 
 class TSorvaB : public ui::TForm {
  public:
   static constexpr int kBandCount = 15;
   static constexpr int kAwardSlots = 24;
 
-  TSorvaB();
+  // `station` owns the settings and the award state the dialog works on, and outlives it.
+  explicit TSorvaB(TStation& station);
   ~TSorvaB() override;
 
-  // Fields the tally and the main window share.
-  std::string AwardKeyword;
-  std::array<std::string, kAwardSlots + 1> AwdKeywords;
-  std::string WkdChars = "<>";
-  std::string CfmChars = "()";
-  std::string AwardName;
-  int32_t AwardOptions = 0;
-  std::string ModeFilter;
-  std::string GiveUpMarks;
-  int TargetKind = 0;
-  bool MixedList = false;
-  bool ZaList = false;
-  bool PerCityList = false;
   bool CancelRequested = false;
-  bool NoDuplicates = false;
-  bool ExcelTable = false;
 
   // Sends the logging program's window a notice without data (its dwData): the tally's
   // open and close notices. Set by the link to the logging program; the tally sends
@@ -92,15 +83,13 @@ class TSorvaB : public ui::TForm {
   // Check n of the band group, n = 1..16 (16 = all bands).
   ui::TCheckBox& Check(int n) { return *BandChecks[static_cast<size_t>(n - 1)]; }
 
-  // Show and close (tally/sorva_b_settings.cpp): the settings of section "Set" are read
-  // into the controls on every show and written back on every close.
+  // Show and close (tally/sorva_b_settings.cpp): the settings are shown on every show
+  // and taken back, and written to section "Set", on every close.
   void FormShow();
   void FormCloseQuery(bool& can_close);
   void FormClose();
   // The list's type flags from the main window's target lines (tally/sorva_b_tally.cpp).
   void ClassifyList();
-  // The list's start date (header field 6) when it is a whole yy/mm/dd date, else empty.
-  std::string ListStartDate() const;
 
   // Controls (tally/sorva_b_controls.cpp, tally/sorva_b_fonts.cpp).
   void BitBtn1Click(ui::Widget& sender);
@@ -125,8 +114,14 @@ class TSorvaB : public ui::TForm {
   void ConnectEvents();
   // Every control of the dialog, for what they all get (the font, the help key).
   std::vector<ui::TWinControl*> Controls();
-  // Slot n of AwdKeywords as edit box Awd n gives it: trimmed, at most 6 bytes.
-  std::string KeywordOf(int n) const;
+  // The controls into the settings: by the close handler and before every tally.
+  void TakeSettings();
+  // Whether the list in use carries a start date of its own (which Edit5 then shows).
+  bool ListHasStartDate() const;
+
+  TStation& station_;
+  tally::TallySettings& settings_;
+  tally::AwardState& award_;
 
   // The caret of the two boxes that are typed over. The component layer does not report
   // an edit box's caret, so the dialog follows it: the start of the text when the box is

@@ -3,7 +3,6 @@
 #include "app/file_names.h"
 #include "app/open_document.h"
 #include "app/settings_store.h"
-#include "app/sorva_b.h"
 #include "app/station.h"
 #include "app/texts.h"
 #include "base/cp932.h"
@@ -80,7 +79,6 @@ int RunProgram(StartupEnvironment& environment) {
 
   application.Title = kAppTitle;
   application.CreateForm<TStation>();
-  application.CreateForm<TSorvaB>();
   application.Run();
   application.DestroyForms();
   return 0;

@@ -5,19 +5,16 @@
 #include <algorithm>
 
 #include "app/file_names.h"
-#include "app/forms.h"
 #include "app/number_text.h"
-#include "app/rmks_bits.h"
 #include "app/settings_fonts.h"
 #include "app/sorva_b.h"
 #include "app/texts.h"
 #include "base/file_error.h"
 #include "korvax50.h"
 #include "tally/tally_rules.h"
+#include "tally/tally_settings.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
-
-TStation* Station = nullptr;
 
 namespace {
 
@@ -38,7 +35,6 @@ ui::WindowState WindowStateFrom(int value) {
 }  // namespace
 
 TStation::TStation() : ui::TForm("TStation") {
-  Station = this;
   CreateMenuItems();
   Save1->SetEnabled(false);
   for (auto* item : {A1.get(), E1.get(), D1.get(), W1.get()}) item->SetEnabled(false);
@@ -48,12 +44,10 @@ TStation::TStation() : ui::TForm("TStation") {
   dGrid1.SetDefaultColWidth(40);
   ConnectEvents();
   FormCreate();
+  SorvaB = std::make_unique<TSorvaB>(*this);
 }
 
-TStation::~TStation() {
-  FormDestroy();
-  Station = nullptr;
-}
+TStation::~TStation() { FormDestroy(); }
 
 void TStation::FormCreate() {
   const std::string settings_file = app::ChangeFileExt(ui::Application().ExeName, ".ini");
@@ -99,14 +93,9 @@ void TStation::FormShow() {
   RestoreCurrentRow();
   if (saved_top_row > 0 && saved_top_row < dGrid1.RowCount()) dGrid1.SetTopRow(saved_top_row);
 
-  SorvaB->AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, tally::kKeywordBytes);
-  for (int n = 0; n < TSorvaB::kAwardSlots; ++n) {
-    SorvaB->AwdKeywords[static_cast<size_t>(n)] =
-        Settings->ReadString("Set", "Awd" + std::to_string(n), "").substr(0, tally::kKeywordBytes);
-  }
-  ApplyRmksBits(Settings->ReadInteger("Set", "Rmks", app::kDefaultRmks));
-  SorvaB->WkdChars = app::CopyPadded(Settings->ReadString("Set", "WkdChr", "<>"), 2);
-  SorvaB->CfmChars = app::CopyPadded(Settings->ReadString("Set", "CfmChr", "()"), 2);
+  Award.AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, tally::kKeywordBytes);
+  TallySettings = tally::LoadTallySettings(*Settings);
+  Award.OverwriteMark = TallySettings.overwrite_mark;
   SorvaB->Check29.SetChecked(state == 1);
 
   SetWindowFont(app::ReadFont(*Settings, "Font1", app::kDefaultWindowFont));
@@ -125,37 +114,13 @@ void TStation::FormShow() {
   SetCaption(std::string(app::kVersionText) + ListFileName);
 }
 
-// Bits 0..13 of "Set"/"Rmks" into the tally dialog's controls.
-void TStation::ApplyRmksBits(int bits) {
-  TSorvaB& dialog = *SorvaB;
-  dialog.Combo1.SetItemIndex(bits & app::kRmksComboMask);
-  dialog.Radio8.SetChecked(bits & app::kRmksRadio8);
-  dialog.Radio0.SetChecked(bits & app::kRmksRadio0);
-  dialog.Radio1.SetChecked(bits & app::kRmksRadio1);
-  dialog.Radio2.SetChecked(bits & app::kRmksRadio2);
-  dialog.Radio3.SetChecked(bits & app::kRmksRadio3);
-  dialog.Radio4.SetChecked(bits & app::kRmksRadio4);
-  dialog.Radio5.SetChecked(bits & app::kRmksRadio5);
-  dialog.Radio6.SetChecked(bits & app::kRmksRadio6);
-  OverwriteMark = (bits & app::kRmksRadio6) != 0;
-  if (bits & app::kRmksRadio0) {
-    dialog.Radio7.SetEnabled(true);
-    dialog.Radio7.SetChecked(bits & app::kRmksRadio7);
-  } else {
-    dialog.Radio7.SetChecked(false);
-    dialog.Radio7.SetEnabled(false);
-  }
-  dialog.KoteiChk.SetChecked(bits & app::kRmksKoteiChecked);
-  if (bits & app::kRmksKoteiGrayed) dialog.KoteiChk.SetState(ui::CheckState::kGrayed);
-}
-
 void TStation::FormActivate() { Timer2.SetTimerEnabled(true); }
 
 void TStation::FormCloseQuery(bool& can_close) {
   int state_to_save = SorvaB->Check29.Checked() ? 1 : static_cast<int>(GetWindowState());
   if (Save1->Enabled()) {
     const int answer = ui::Application().MessageBox(
-        SorvaB->AwardName + app::kTextSaveQuestion, app::kAppTitle,
+        Award.AwardName + app::kTextSaveQuestion, app::kAppTitle,
         ui::kMbYesNoCancel | ui::kMbIconQuestion);
     if (answer == ui::kIdCancel) {
       can_close = false;

@@ -1,5 +1,5 @@
-// The main window: owns the settings store, the target list, the grid view and the
-// menu. Its member functions are defined in the folder of the subsystem they belong to:
+// The main window: owns the settings store, the tally settings, the award state, the
+// target list, the grid view, the menu and the tally dialog. Its member functions are defined in the folder of the subsystem they belong to:
 // app/ the lifecycle, targets/ the list file and the list view, tally/ and logger_link/
 // their commands.
 #pragma once
@@ -8,14 +8,19 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/settings_store.h"
+#include "tally/award_state.h"
+#include "tally/tally_settings.h"
 #include "ui/controls.h"
 #include "ui/draw_grid.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
+
+class TSorvaB;
 
 class TStation : public ui::TForm {
  public:
@@ -26,6 +31,11 @@ class TStation : public ui::TForm {
 
   // Settings store on the program's ".ini" file; written back at destruction.
   std::unique_ptr<TKrxIni> Settings;
+  // Section "Set" of the settings, loaded when the window is first shown; the tally
+  // dialog keeps it and writes it back.
+  tally::TallySettings TallySettings;
+  // The award of the open list.
+  tally::AwardState Award;
 
   // The target list (line 0 is the header line) and the view's mapping onto it.
   std::vector<std::string> TargetLines;
@@ -41,7 +51,6 @@ class TStation : public ui::TForm {
   std::vector<std::string> DrawFields;
   int DrawRow = -1;
   int MarkedRow = 0;
-  bool OverwriteMark = false;
   std::string StatusFormat;
 
   // Left, top, width and height of the window in its normal state.
@@ -83,7 +92,6 @@ class TStation : public ui::TForm {
   void Exit1Click(ui::Widget& sender);
   void N4Click(ui::Widget& sender);
   void WMExitSizeMove();
-  void ApplyRmksBits(int bits);
 
   // List file and model (targets/list_file.cpp).
   bool LoadListAtStartup();
@@ -102,6 +110,8 @@ class TStation : public ui::TForm {
   void SetWindowFont(const ui::Font& font);
   // The status line's award summary: StatusFormat filled with the two counts.
   std::string StatusText() const;
+  // The opening confirmed bracket, which marks a worked field confirmed.
+  std::string_view ConfirmedOpen() const;
   void RefreshStatus();
   void ShowAllRows();
   void dGrid1KeyDown(int& key, unsigned shift);
@@ -129,6 +139,10 @@ class TStation : public ui::TForm {
   void Korvax1Click(ui::Widget* sender);
   void Timer1Timer();
   void Timer2Timer();
+
+  // The tally dialog, made hidden with the window and shown by S1Click. Declared last, so
+  // that it goes before the state it works on.
+  std::unique_ptr<TSorvaB> SorvaB;
 
  private:
   int panel_height_ = 36;

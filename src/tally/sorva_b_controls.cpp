@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/forms.h"
 #include "app/sorva_b.h"
 #include "app/station.h"
 #include "tally/sorva_b_key_filters.h"
@@ -65,7 +64,7 @@ void TSorvaB::ConnectEvents() {
     control->OnKeyDown = [this, control](ui::Widget& sender, int& key, unsigned shift) {
       if (key == ui::kVkF1) {
         key = 0;
-        if (Station != nullptr && Station->Help1) Station->Help1->Click();
+        if (station_.Help1) station_.Help1->Click();
         return;
       }
       if (control == &Spin1) MoveCaret(key, Spin1.Text(), spin1_caret_);

@@ -1,6 +1,5 @@
 // The two font buttons of the tally dialog: the main window's own font ("Font1", Tag 1)
 // and the list's font on the grid and the status bar ("Font2", Tag 0).
-#include "app/forms.h"
 #include "app/settings_fonts.h"
 #include "app/sorva_b.h"
 #include "app/station.h"
@@ -16,7 +15,7 @@ constexpr int kVkShift = 0x10;
 }  // namespace
 
 void TSorvaB::Speed1Click(ui::Widget& sender) {
-  TStation& station = *Station;
+  TStation& station = station_;
   const bool window_font = sender.Tag == 1;
   const char* section = window_font ? "Font1" : "Font2";
   ui::Backend& backend = ui::Application().backend();

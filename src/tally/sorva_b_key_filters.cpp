@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/cp932.h"
+#include "base/sjis_text.h"
 
 namespace tally {
 
@@ -37,17 +38,6 @@ size_t PreviousCharStart(const std::string& text, size_t pos) {
   return start;
 }
 
-// The first `bytes` bytes, one less when that would split a double-byte character.
-void CutOnCharBoundary(std::string& text, size_t bytes) {
-  size_t end = 0;
-  while (end < text.size()) {
-    const size_t next = end + cp932::CharLength(text, end);
-    if (next > bytes) break;
-    end = next;
-  }
-  text.resize(end);
-}
-
 }  // namespace
 
 int NormalizeKanaKey(int key) {
@@ -59,8 +49,7 @@ int NormalizeKanaKey(int key) {
 }
 
 bool BracketKeyAllowed(int key) {
-  if (key > 0xFF || cp932::IsLeadByte(static_cast<unsigned char>(key))) return false;
-  return !(IsDigitKey(key) || key == ':' || (key >= 'A' && key <= 'Z'));
+  return key >= 0 && key <= 0xFF && IsBracketByte(static_cast<unsigned char>(key));
 }
 
 int UpperCaseKey(int key) { return key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key; }
@@ -85,7 +74,7 @@ void TypeStartDateKey(CaretText& box, int key) {
   int caret = Clamp(box.caret, box.text);
   if (caret == 2 || caret == 5) ++caret;  // over the slash
   EraseCharAt(box.text, static_cast<size_t>(caret));
-  CutOnCharBoundary(box.text, tally::kStartDateBytes - 1);
+  box.text.resize(sjis::CutToBytes(box.text, tally::kStartDateBytes - 1).size());
   caret = Clamp(caret, box.text);
   box.text.insert(static_cast<size_t>(caret), 1, static_cast<char>(key));
   box.caret = caret + 1;

@@ -7,10 +7,6 @@
 
 namespace tally {
 
-std::string QsoDatabasePath(const TKrxIni& settings) {
-  return settings.ReadString("Main", "QSO", tally::dialog_texts::kDefaultQsoFile);
-}
-
 std::optional<std::string> ChooseQsoDatabase(TKrxIni& settings, const std::string& current_path) {
   ui::OpenDialogOptions options;
   options.title = tally::dialog_texts::kOpen2Title;

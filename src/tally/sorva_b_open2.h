@@ -9,9 +9,6 @@ class TKrxIni;
 
 namespace tally {
 
-// The QSO database named by "Main"/"QSO" (Korvax.mst when none is set).
-std::string QsoDatabasePath(const TKrxIni& settings);
-
 // Shows `Open2` in the folder of `current_path`; when the operator confirms, the chosen
 // file becomes "Main"/"QSO" and is returned. Nothing when the dialog was cancelled.
 std::optional<std::string> ChooseQsoDatabase(TKrxIni& settings, const std::string& current_path);

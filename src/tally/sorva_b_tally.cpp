@@ -4,8 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "app/forms.h"
-#include "app/number_text.h"
 #include "app/sorva_b.h"
 #include "app/station.h"
 #include "tally/qso_source.h"
@@ -13,6 +11,7 @@
 #include "tally/sorva_b_texts.h"
 #include "tally/tally_engine.h"
 #include "tally/tally_rules.h"
+#include "tally/tally_settings.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 
@@ -20,12 +19,10 @@ namespace {
 
 constexpr uint32_t kOpenNotice = 0x0040001B;
 constexpr uint32_t kCloseNotice = 0x0040001C;
-constexpr int kAllBandsCheck = 16;
-
 // The dialog's side of a running tally.
 class DialogCallbacks : public tally::TallyCallbacks {
  public:
-  explicit DialogCallbacks(TSorvaB& dialog) : dialog_(dialog) {}
+  DialogCallbacks(TSorvaB& dialog, TStation& station) : dialog_(dialog), station_(station) {}
 
   void ProcessMessages() override { ui::Application().ProcessMessages(); }
   bool CancelRequested() override { return dialog_.CancelRequested; }
@@ -33,7 +30,7 @@ class DialogCallbacks : public tally::TallyCallbacks {
   void SetProgressMax(int max) override { dialog_.Progress1.SetMax(max); }
   void SetProgressPosition(int position) override { dialog_.Progress1.SetPosition(position); }
   std::optional<std::string> ChooseDatabase(const std::string& failed_path) override {
-    return tally::ChooseQsoDatabase(*Station->Settings, failed_path);
+    return tally::ChooseQsoDatabase(*station_.Settings, failed_path);
   }
   void StartRecordReset() override { dialog_.Spin1.SetText("1"); }
   void SendOpenNotice() override { Send(kOpenNotice); }
@@ -41,10 +38,11 @@ class DialogCallbacks : public tally::TallyCallbacks {
 
  private:
   void Send(uint32_t data) {
-    if (Station->KorvaxWnd > 0 && dialog_.SendLoggerNotice) dialog_.SendLoggerNotice(data);
+    if (station_.KorvaxWnd > 0 && dialog_.SendLoggerNotice) dialog_.SendLoggerNotice(data);
   }
 
   TSorvaB& dialog_;
+  TStation& station_;
 };
 
 // Button1 back to "start", the progress bar hidden and the cursor restored, however the
@@ -66,25 +64,6 @@ class IdleOnExit {
   TSorvaB& dialog_;
 };
 
-tally::RemarksChoice RemarksChoiceOf(const TSorvaB& dialog) {
-  if (dialog.Radio3.Checked()) return tally::RemarksChoice::kRemarks1Only;
-  if (dialog.Radio4.Checked()) return tally::RemarksChoice::kRemarks2Only;
-  if (dialog.Radio5.Checked()) return tally::RemarksChoice::kRemarks1First;
-  if (dialog.Radio8.Checked()) return tally::RemarksChoice::kRemarks2First;
-  return tally::RemarksChoice::kRemarks2Only;
-}
-
-tally::PortableChoice PortableChoiceOf(const TSorvaB& dialog) {
-  switch (dialog.KoteiChk.State()) {
-    case ui::CheckState::kChecked:
-      return tally::PortableChoice::kPortableOnly;
-    case ui::CheckState::kGrayed:
-      return tally::PortableChoice::kFixedOnly;
-    default:
-      return tally::PortableChoice::kBoth;
-  }
-}
-
 // The line of the target the operator has selected (the grid may show a filtered list).
 std::string SelectedLine(const TStation& station) {
   const int row = station.dGrid1.Row();
@@ -99,12 +78,8 @@ std::string SelectedLine(const TStation& station) {
 }  // namespace
 
 void TSorvaB::ClassifyList() {
-  AwdKeywords[kAwardSlots] = tally::kFixedLastSlot;
-  const tally::ListKind kind = tally::ClassifyList(Station->TargetLines, AwdKeywords);
-  MixedList = kind.MixedList;
-  ZaList = kind.ZaList;
-  PerCityList = kind.PerCityList;
-  Check17.SetEnabled(kind.ExcelTableAllowed());
+  award_.List = tally::ClassifyList(station_.TargetLines, settings_.Slots());
+  Check17.SetEnabled(award_.List.ExcelTableAllowed());
   CancelRequested = false;
 }
 
@@ -113,76 +88,46 @@ void TSorvaB::Button1Click(ui::Widget&) {
     CancelRequested = true;
     return;
   }
-  TStation& station = *Station;
-  WkdChars = app::CopyPadded(Edit2.Text(), 2);
-  CfmChars = app::CopyPadded(Edit3.Text(), 2);
-  if (!tally::ParseBrackets(WkdChars).IsUsable() || !tally::ParseBrackets(CfmChars).IsUsable()) {
-    Close();  // the close handler keeps the settings; the operator sees the blank box again
+  TakeSettings();
+  if (!tally::ParseBrackets(settings_.WkdChars).IsUsable() ||
+      !tally::ParseBrackets(settings_.CfmChars).IsUsable()) {
+    Close();  // the close handler keeps the settings; the next show gives the defaults
     return;
   }
 
   IdleOnExit idle_on_exit(*this);
   ui::Application().SetCursor(ui::Cursor::kHourGlass);
   ClassifyList();
-  ExcelTable = Check17.Enabled() && Check17.Checked();
   Button1.SetCaption(tally::dialog_texts::kAbortButton);
   Button1.Tag = 1;
+  // No band box checked counts all bands, and shows it.
+  if (settings_.bands == tally::kAllBands) Check(tally::kAllBandsBox).SetChecked(true);
 
-  tally::TallyOptions options;
-  options.WkdChars = WkdChars;
-  options.CfmChars = CfmChars;
+  award_.AwardKeyword = SelectedLine(station_).substr(0, tally::kKeywordBytes);
+  tally::TallyOptions options = tally::MakeTallyOptions(settings_, award_);
+  // The date in the box counts, also when it is the list's own and was typed over.
   options.start_date = Edit5.Text().substr(0, tally::kStartDateBytes);
-  for (int n = 0; n < kAwardSlots; ++n) {
-    AwdKeywords[static_cast<size_t>(n)] = KeywordOf(n);
-  }
-  options.AwdKeywords = AwdKeywords;
+  options.database_path = tally::QsoDatabasePath(*station_.Settings);
+
   tally::KorvaxLibrary library;
-  options.start_record = library.StrToLong(Spin1.Text().c_str());
-  NoDuplicates = Check18.Checked();
-  options.NoDuplicates = NoDuplicates;
-  options.ExcelTable = ExcelTable;
-  GiveUpMarks = tally::MakeGiveUpMarks(Edit4.Text());
-  options.GiveUpMarks = GiveUpMarks;
-  ModeFilter = std::string(tally::TrimBlanks(Edit1.Text()));
-  options.ModeFilter = ModeFilter;
-  AwardKeyword = SelectedLine(station).substr(0, tally::kKeywordBytes);
-  options.AwardKeyword = AwardKeyword;
-  options.AwardName = AwardName;
-  options.AwardOptions = AwardOptions;
-  options.remarks = RemarksChoiceOf(*this);
-  options.portable = PortableChoiceOf(*this);
-
-  uint32_t band_mask = 0;
-  for (int n = 1; n <= kAllBandsCheck; ++n) {
-    if (Check(n).Checked()) band_mask |= 1u << (n - 1);
-  }
-  if (band_mask == 0) {
-    Check(kAllBandsCheck).SetChecked(true);
-    band_mask = tally::kAllBands;
-  }
-  options.band_mask = band_mask;
-  options.database_path = tally::QsoDatabasePath(*station.Settings);
-
-  DialogCallbacks callbacks(*this);
+  DialogCallbacks callbacks(*this, station_);
   const tally::TallyResult result =
-      tally::RunTally(station.TargetLines, library, options, callbacks);
-  MixedList = result.list.MixedList;
-  ZaList = result.list.ZaList;
-  PerCityList = result.list.PerCityList;
-  if (result.end == tally::TallyEnd::kBlankBrackets) {
+      tally::RunTally(station_.TargetLines, library, options, callbacks);
+  award_.List = result.list;
+  if (result.end == tally::TallyEnd::kUnusableBrackets) {
     Close();
     return;
   }
   if (result.end == tally::TallyEnd::kNoDatabase) return;
-  AwardKeyword = result.AwardKeyword;
-  TargetKind = result.TargetKind;
-  if (result.counted) station.WorkedCount = result.worked;
+  award_.AwardKeyword = result.AwardKeyword;
+  award_.TargetKind = result.TargetKind;
+  if (result.counted) station_.WorkedCount = result.worked;
   if (result.clipboard) ui::Application().backend().SetClipboardText(*result.clipboard);
-  if (result.enable_save) station.Save1->SetEnabled(true);
+  if (result.enable_save) station_.Save1->SetEnabled(true);
   ui::Application().SetCursor(ui::Cursor::kDefault);
   if (result.show_report) {
-    ui::Application().MessageBox(result.report, AwardName, ui::kMbOk | ui::kMbIconInformation);
+    ui::Application().MessageBox(result.report, award_.AwardName, ui::kMbOk | ui::kMbIconInformation);
   }
-  station.DrawRow = -1;
-  station.dGrid1.Invalidate();
+  station_.DrawRow = -1;
+  station_.dGrid1.Invalidate();
 }

@@ -20,7 +20,5 @@ inline constexpr char kFontsReset[] =
 inline constexpr char kOpen2Title[] = "QSO\x83\x66\x81\x5b\x83\x5e\x82\xf0\x8a\x4a\x82\xad";  // QSOデータを開く
 inline constexpr char kOpen2Filter[] = "QSO\x83\x66\x81\x5b\x83\x5e(*.mst)|*.mst";  // QSOデータ(*.mst)|*.mst
 inline constexpr char kOpen2DefaultExt[] = "MST";
-// The QSO database the tally opens when the settings name none.
-inline constexpr char kDefaultQsoFile[] = "Korvax.mst";
 
 }  // namespace tally::dialog_texts

@@ -1,9 +1,9 @@
 // The main window's commands around the tally dialog: showing it (menu S1 and a double
 // click on the status bar) and choosing the QSO database (menu Q1).
-#include "app/forms.h"
 #include "app/sorva_b.h"
 #include "app/station.h"
 #include "tally/sorva_b_open2.h"
+#include "tally/tally_settings.h"
 
 void TStation::S1Click(ui::Widget*) {
   TSorvaB& dialog = *SorvaB;
@@ -11,7 +11,7 @@ void TStation::S1Click(ui::Widget*) {
   dialog.ShowModal();
   FromLogger = false;
   // The mark style first, and the cached row dropped, so that the repaint shows it.
-  OverwriteMark = dialog.Radio6.Checked();
+  Award.OverwriteMark = TallySettings.overwrite_mark;
   DrawRow = -1;
   if (dialog.Check29.Checked() && KorvaxWnd > 1) {
     SetWindowState(ui::WindowState::kMinimized);

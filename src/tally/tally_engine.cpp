@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/cp932.h"
+#include "base/sjis_text.h"
 #include "base/string_utils.h"
 #include "tally/qso_record.h"
 #include "tally/split_targets.h"
@@ -120,7 +121,7 @@ TallyResult TallyRun::Run() {
   if (!style_.worked.IsUsable() || !style_.confirmed.IsUsable()) {
     std::string keyword = options_.AwardKeyword;
     result_.TargetKind = ClassifyKeyword(keyword, options_.AwdKeywords);
-    result_.end = TallyEnd::kBlankBrackets;
+    result_.end = TallyEnd::kUnusableBrackets;
     return result_;
   }
 
@@ -128,7 +129,7 @@ TallyResult TallyRun::Run() {
   slots[kKeywordSlots - 1] = kFixedLastSlot;
   result_.list = ClassifyList(lines_, slots);
   excel_table_ = options_.ExcelTable && result_.list.ExcelTableAllowed();
-  start_date_ = FirstChars(options_.start_date, kStartDateBytes);
+  start_date_ = sjis::FirstChars(options_.start_date, kStartDateBytes);
   start_record_ = options_.start_record;
   if (start_record_ < 1) {
     start_record_ = 1;
@@ -136,7 +137,7 @@ TallyResult TallyRun::Run() {
   }
   source_.SetDbsShare(kShareMode);
   style_.GiveUpMarks = MakeGiveUpMarks(options_.GiveUpMarks);
-  mode_filter_ = TrimBlanks(options_.ModeFilter);
+  mode_filter_ = sjis::TrimBlanks(options_.ModeFilter);
   open_notice_sent_ = true;
   callbacks_.SendOpenNotice();
   keyword_ = options_.AwardKeyword.substr(0, kKeywordBytes);
@@ -300,7 +301,7 @@ std::string_view TallyRun::QthKey() {
   key_ = ",";
   key_ += TrimRightBlanks(record_.Text(qso_field::kQthCode));
   key_ += ",";
-  if (CharCount(key_) < kMinKeyChars) return {};
+  if (sjis::CharCount(key_) < kMinKeyChars) return {};
   return key_;
 }
 

@@ -32,9 +32,9 @@ inline constexpr uint32_t kAllBands = 0x8000;  // Check16 "AllBand"
 
 // What the dialog hands over when Button1 starts a tally.
 struct TallyOptions {
-  std::string WkdChars = "<>";  // Edit2: the first two characters are used
-  std::string CfmChars = "()";  // Edit3
-  std::string start_date = "00/00/00";  // Edit5, yy/mm/dd; "00/00/00" = no lower bound
+  std::string WkdChars = kDefaultWkdChars;  // Edit2: the first two characters are used
+  std::string CfmChars = kDefaultCfmChars;  // Edit3
+  std::string start_date = kNoStartDate;    // Edit5, yy/mm/dd
   int32_t start_record = 1;   // Spin1's value; below 1 counts as 1
   // Bit n-1 for each checked Check n (n = 1..16); 0 or any value from kAllBands up
   // admits every band.
@@ -50,7 +50,7 @@ struct TallyOptions {
   KeywordSlots AwdKeywords;  // Awd0..Awd23, trimmed and cut to 6 bytes; slot 24 is ひ-北
   std::string AwardName;     // header field 5, or 運用局
   int32_t AwardOptions = 0;  // header field 7; bit 0: ward codes count for their city
-  std::string database_path = "Korvax.mst";  // settings "Main"/"QSO"
+  std::string database_path = kDefaultQsoDatabase;  // settings "Main"/"QSO"
 };
 
 // The dialog's side of a running tally. Every method has a harmless default.
@@ -87,7 +87,7 @@ enum class TallyEnd {
   kDone,             // the tally ran to its end
   kAborted,          // CancelRequested: see TallyResult::counted
   kNoDatabase,       // the operator cancelled the file dialog; nothing changed
-  kBlankBrackets,    // WkdChars or CfmChars starts with a blank: close the dialog
+  kUnusableBrackets,  // WkdChars or CfmChars breaks the bracket rule: close the dialog
 };
 
 struct TallyResult {

@@ -3,7 +3,9 @@
 #include <unordered_map>
 
 #include "base/cp932.h"
+#include "base/sjis_text.h"
 #include "targets/comma_text.h"
+#include "targets/worked_field.h"
 
 namespace tally {
 
@@ -71,7 +73,7 @@ std::optional<std::string> CopyQsoTable(const std::vector<std::string>& lines, Q
   for (size_t i = 1; i < lines.size(); ++i) {
     targets::SplitCommaText(lines[i], fields);
     if (fields.size() > kWorkedField) {
-      std::string_view first = FirstChars(fields[kWorkedField], kFirstEntryChars);
+      std::string_view first = sjis::FirstChars(fields[kWorkedField], kFirstEntryChars);
       first = first.substr(0, cp932::Find(first, ":"));
       const BracketPair* pair = &style.worked;
       size_t open = cp932::Find(first, pair->open);
@@ -82,17 +84,17 @@ std::optional<std::string> CopyQsoTable(const std::vector<std::string>& lines, Q
       const int32_t number =
           open == std::string_view::npos ? 0 : calls.StrToLong(first.substr(open + pair->open.size()));
       if (source.KRX_read(record.data(), number, kReadMode) == 0) {
-        table += PrintableText(record.Text(qso_field::kCall));
+        table += sjis::PrintableText(record.Text(qso_field::kCall));
         table += '\t';
-        table += PrintableText(FirstChars(record.Text(qso_field::kDate), kDateChars));
+        table += sjis::PrintableText(sjis::FirstChars(record.Text(qso_field::kDate), kDateChars));
         table += '\t';
         if (with_time) {
-          table += PrintableText(FirstChars(record.Text(qso_field::kTime), kTimeChars));
+          table += sjis::PrintableText(sjis::FirstChars(record.Text(qso_field::kTime), kTimeChars));
           table += '\t';
         }
-        table += PrintableText(record.Text(qso_field::kFrequency));
+        table += sjis::PrintableText(record.Text(qso_field::kFrequency));
         table += '\t';
-        table += PrintableText(record.Text(qso_field::kMode));
+        table += sjis::PrintableText(record.Text(qso_field::kMode));
         filled = true;
       }
     }
@@ -109,10 +111,9 @@ WorkedCounts CountWorked(const std::vector<std::string>& lines, std::string_view
   std::vector<std::string> fields;
   for (size_t i = 1; i < lines.size(); ++i) {
     targets::SplitCommaText(lines[i], fields);
-    if (fields.size() <= kWorkedField) continue;
-    const std::string& worked = fields[kWorkedField];
-    if (CharCount(worked) > 1) ++counts.worked;
-    if (cp932::Find(worked, confirmed_open) != std::string_view::npos) ++counts.confirmed;
+    const targets::WorkedState state = targets::WorkedStateOf(fields, confirmed_open);
+    if (state != targets::WorkedState::kUnworked) ++counts.worked;
+    if (state == targets::WorkedState::kConfirmed) ++counts.confirmed;
   }
   return counts;
 }

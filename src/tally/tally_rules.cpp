@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/cp932.h"
+#include "base/sjis_text.h"
 #include "tally/tally_texts.h"
 #include "targets/comma_text.h"
 
@@ -28,17 +29,17 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 ListKind ClassifyList(const std::vector<std::string>& lines, const KeywordSlots& AwdKeywords) {
   ListKind kind;
   if (lines.size() < 4) return kind;
-  const std::string ref = FirstBytesPadded(lines[3], kListPrefixBytes);
+  const std::string ref = sjis::FirstBytesPadded(lines[3], kListPrefixBytes);
   std::vector<std::string> city_prefixes;
   for (int slot = kFirstPerCitySlot; slot < kKeywordSlots; ++slot) {
     const std::string_view keyword =
         slot == kKeywordSlots - 1 ? std::string_view(kFixedLastSlot) : AwdKeywords[slot];
-    city_prefixes.push_back(FirstBytesPadded(keyword, kListPrefixBytes));
+    city_prefixes.push_back(sjis::FirstBytesPadded(keyword, kListPrefixBytes));
   }
   int za = 0;
   int city = 0;
   for (size_t j = 1; j < lines.size(); ++j) {
-    const std::string p = FirstBytesPadded(lines[j], kListPrefixBytes);
+    const std::string p = sjis::FirstBytesPadded(lines[j], kListPrefixBytes);
     if (p.compare(0, 2, ref, 0, 2) != 0) {
       kind.MixedList = true;
       return kind;
@@ -85,7 +86,7 @@ bool IsClubOrSpecialCall(std::string_view call) {
 }
 
 std::string_view LeadingCallRun(std::string_view text) {
-  text = FirstChars(text, kCallRunChars);
+  text = sjis::FirstChars(text, kCallRunChars);
   size_t length = 0;
   while (length < text.size() && IsCallChar(text[length])) ++length;
   return text.substr(0, length);
@@ -106,8 +107,16 @@ bool DropLeadingCall(std::string_view call_run, std::string& field) {
   return true;
 }
 
+bool IsBracketByte(unsigned char byte) {
+  if (cp932::IsLeadByte(byte)) return false;
+  return !((byte >= '0' && byte <= '9') || byte == ':' || (byte >= 'A' && byte <= 'Z'));
+}
+
 bool BracketPair::IsUsable() const {
-  return !open.empty() && static_cast<unsigned char>(open[0]) >= '!';
+  const auto one_byte = [](const std::string& bracket) {
+    return bracket.size() == 1 && IsBracketByte(static_cast<unsigned char>(bracket[0]));
+  };
+  return one_byte(open) && one_byte(close) && static_cast<unsigned char>(open[0]) >= '!';
 }
 
 BracketPair ParseBrackets(std::string_view text) {
@@ -125,42 +134,8 @@ const BracketPair& EntryStyle::PairFor(char qsl_mark) const {
                                                                                        : confirmed;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  size_t begin = 0;
-  size_t end = text.size();
-  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
-  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
-  return text.substr(begin, end - begin);
-}
-
 std::string MakeGiveUpMarks(std::string_view edit4_text) {
-  return std::string(TrimBlanks(edit4_text)) + " ";
-}
-
-std::string_view FirstChars(std::string_view text, size_t count) {
-  size_t pos = 0;
-  for (size_t n = 0; n < count && pos < text.size(); ++n) pos += cp932::CharLength(text, pos);
-  return text.substr(0, pos);
-}
-
-std::string FirstBytesPadded(std::string_view text, size_t count) {
-  std::string bytes(text.substr(0, count));
-  bytes.resize(count, '\0');
-  return bytes;
-}
-
-size_t CharCount(std::string_view text) {
-  size_t count = 0;
-  for (size_t pos = 0; pos < text.size(); pos += cp932::CharLength(text, pos)) ++count;
-  return count;
-}
-
-std::string PrintableText(std::string_view text) {
-  std::string printable(text);
-  for (char& byte : printable) {
-    if (static_cast<unsigned char>(byte) < ' ') byte = ' ';
-  }
-  return printable;
+  return std::string(sjis::TrimBlanks(edit4_text)) + " ";
 }
 
 void AppendEntryText(std::string& field4, std::string_view call, char qsl_mark,

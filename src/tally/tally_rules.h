@@ -21,6 +21,10 @@ inline constexpr int kFirstPerCitySlot = 16;     // slots 16..24 name one-target
 inline constexpr int kKeywordSlotsChecked = 16;  // ClassifyKeyword looks at slots 0..15
 inline constexpr char kHotSpringPrefix[] = "\x93\x92-";  // 湯-
 inline constexpr char kStationPrefix[] = "\x81\xa0";     // □
+inline constexpr char kDefaultWkdChars[] = "<>";
+inline constexpr char kDefaultCfmChars[] = "()";
+inline constexpr char kNoStartDate[] = "00/00/00";  // no lower bound
+inline constexpr char kDefaultQsoDatabase[] = "Korvax.mst";
 inline constexpr char kFixedLastSlot[] = "\x82\xd0-\x96k";  // ひ-北, always slot 24
 
 using KeywordSlots = std::array<std::string, kKeywordSlots>;
@@ -66,9 +70,16 @@ bool DropLeadingCall(std::string_view call_run, std::string& field);
 struct BracketPair {
   std::string open;
   std::string close;
-  // A blank or missing opening character stops the tally before it starts.
+  // The one rule for the brackets, wherever they come from (the dialog, the settings
+  // file, the command line): each is one byte that IsBracketByte allows, and the opening
+  // one is not blank. Anything else stops the tally before it starts.
   bool IsUsable() const;
 };
+
+// Bytes a bracket may be: no digit, ":" or A..Z (they would be taken for a record number,
+// an entry separator or a call sign when the worked field is read back) and no half of a
+// double-byte character.
+bool IsBracketByte(unsigned char byte);
 
 // The first two characters of `text`, padded with blanks to two.
 BracketPair ParseBrackets(std::string_view text);
@@ -83,21 +94,8 @@ struct EntryStyle {
   const BracketPair& PairFor(char qsl_mark) const;
 };
 
-// `text` without leading and trailing bytes 0..32.
-std::string_view TrimBlanks(std::string_view text);
 // GiveUpMarks as the dialog builds it from Edit4: trimmed, followed by one blank.
 std::string MakeGiveUpMarks(std::string_view edit4_text);
-
-// The first `count` characters (whole double-byte characters) of `text`.
-std::string_view FirstChars(std::string_view text, size_t count);
-// The first `count` bytes, padded with NUL bytes to `count`.
-std::string FirstBytesPadded(std::string_view text, size_t count);
-// Number of characters, a double-byte character counting once.
-size_t CharCount(std::string_view text);
-
-// `text` with its control bytes (below 0x20) turned into blanks: texts from the database
-// go into list lines and table rows, where a line break or a tab would split them.
-std::string PrintableText(std::string_view text);
 
 // The text of one worked entry for field 4: ":" when the field already holds an entry,
 // then the call sign, the opening bracket, the record number and the closing bracket.

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "base/cp932.h"
+#include "base/sjis_text.h"
 #include "targets/comma_text.h"
 
 // Why the index gives the same answer as a search of every line:
@@ -72,7 +73,7 @@ TargetIndex::TargetIndex(SplitTargets& targets, Mode mode, std::string_view keyw
     keyword_ = keyword.substr(0, comma == std::string_view::npos ? comma : comma + 1);
     if (keyword_.empty()) return;  // an empty keyword is found nowhere
   } else {
-    keyword_ = FirstBytesPadded(keyword, 2);
+    keyword_ = sjis::FirstBytesPadded(keyword, 2);
   }
   for (size_t i = 1; i < targets_.size(); ++i) AddLine(i);
 }
@@ -90,7 +91,7 @@ void TargetIndex::AddLine(size_t i) {
       state.in_scope = head.starts_with(kZaPrefix);
       break;
     case Mode::kPerCity:
-      state.in_scope = FirstBytesPadded(head, 2) == keyword_;
+      state.in_scope = sjis::FirstBytesPadded(head, 2) == keyword_;
       break;
   }
   if (!state.in_scope) return;

@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "app/file_names.h"
-#include "app/forms.h"
-#include "app/sorva_b.h"
 #include "app/station.h"
 #include "app/texts.h"
 #include "base/file_error.h"
@@ -27,8 +25,9 @@ bool TStation::PrepareList() {
                                  ui::kMbOk | ui::kMbIconInformation);
   }
   ColumnTitles = prepared.ColumnTitles;
-  SorvaB->AwardName = prepared.AwardName;
-  SorvaB->AwardOptions = prepared.AwardOptions;
+  Award.AwardName = prepared.AwardName;
+  Award.AwardOptions = prepared.AwardOptions;
+  Award.ListStartDate = prepared.start_date;
   ShowAllRows();
   return prepared.unusable;
 }
@@ -78,7 +77,7 @@ void TStation::O1Click(ui::Widget* sender) {
         ListFileName = previous_file;
         if (Save1->Enabled()) {
           const int answer = ui::Application().MessageBox(
-              SorvaB->AwardName + app::kTextChangedSaveQuestion, app::kAppTitle,
+              Award.AwardName + app::kTextChangedSaveQuestion, app::kAppTitle,
               ui::kMbYesNo | ui::kMbIconQuestion);
           if (answer == ui::kIdYes) targets::WriteListFile(ListFileName, TargetLines);
         }
@@ -101,7 +100,7 @@ void TStation::O1Click(ui::Widget* sender) {
   UpdateRecentFiles();
   Settings->WriteString("Main", "File", ListFileName);
   RestoreCurrentRow();
-  SorvaB->AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, tally::kKeywordBytes);
+  Award.AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, tally::kKeywordBytes);
   ClassifyKeyword(false);
   ApplyFontLayout(1);
   SetCaption(std::string(app::kVersionText) + ListFileName);

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/forms.h"
-#include "app/sorva_b.h"
 #include "app/station.h"
 #include "base/cp932.h"
 #include "targets/comma_text.h"
+#include "targets/worked_field.h"
 #include "ui/keys.h"
 
 namespace {
@@ -71,15 +70,13 @@ void TStation::dGrid1DrawCell(int col, int row, ui::Rect rect, bool selected,
                              : TargetLines.size();
     if (index < TargetLines.size()) {
       targets::SplitCommaText(TargetLines[index], DrawFields);
-      if (DrawFields.size() > 4) {
+      if (targets::WorkedStateOf(DrawFields, {}) != targets::WorkedState::kUnworked) {
         const std::string& number = DrawFields[0];
         const std::string base =
-            OverwriteMark ? number.substr(std::min<size_t>(2, number.size()), kOverwrittenNumberBytes)
+            Award.OverwriteMark ? number.substr(std::min<size_t>(2, number.size()), kOverwrittenNumberBytes)
                           : number;
-        const std::string& cfm = SorvaB->CfmChars;
-        const std::string_view cfm_first(cfm.data(), cfm.empty() ? 0 : cp932::CharLength(cfm, 0));
-        const bool confirmed =
-            !cfm_first.empty() && cp932::Find(DrawFields[4], cfm_first) != std::string::npos;
+        const bool confirmed = targets::WorkedStateOf(DrawFields, ConfirmedOpen()) ==
+                               targets::WorkedState::kConfirmed;
         DrawFields[0] = (confirmed ? kConfirmedMark : kWorkedMark) + base;
       }
     }
@@ -98,13 +95,18 @@ void TStation::dGrid1DrawCell(int col, int row, ui::Rect rect, bool selected,
                   selected ? dGrid1.SelectedTextColor : font_color);
 }
 
+std::string_view TStation::ConfirmedOpen() const {
+  const std::string& cfm = TallySettings.CfmChars;
+  return std::string_view(cfm).substr(0, cfm.empty() ? 0 : cp932::CharLength(cfm, 0));
+}
+
 void TStation::SetWindowFont(const ui::Font& font) {
   WindowFont = font;
   Panel1.SetFont(font);
 }
 
 std::string TStation::StatusText() const {
-  return FillCounts(StatusFormat, SorvaB->AwardName.size(), WorkedCount,
+  return FillCounts(StatusFormat, Award.AwardName.size(), WorkedCount,
                     static_cast<int>(TargetLines.size()) - 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "korvax50.h"
 #include "targets/comma_text.h"
+#include "targets/worked_field.h"
 
 namespace targets {
 
@@ -30,7 +31,7 @@ void RepairRecords(std::vector<std::string>& lines, PreparedList& list) {
   for (size_t i = 1; i < lines.size(); ++i) {
     SplitCommaText(lines[i], fields);
     if (fields.size() < kMinRecordFields) continue;
-    if (fields.size() > kRecordFields) ++list.WorkedCount;
+    if (WorkedStateOf(fields, {}) != WorkedState::kUnworked) ++list.WorkedCount;
     if (fields.size() < kRecordFields) {
       fields.resize(kRecordFields);
       lines[i] = JoinCommaText(fields);

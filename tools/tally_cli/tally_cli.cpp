@@ -13,6 +13,7 @@
 #include "tally/tally_engine.h"
 #include "tally_cli_options.h"
 #include "targets/list_file_io.h"
+#include "targets/target_list.h"
 
 namespace tally_cli {
 
@@ -84,40 +85,44 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return kExitDone;
   }
 
-  // The settings are read from a copy, so that the user's file is never rewritten.
-  TempFile settings_copy(".ini");
+  // The user's settings file is read, never rewritten.
   std::unique_ptr<TKrxIni> settings;
   try {
-    std::string settings_name;
-    if (!command->settings_file.empty()) {
-      std::string bytes;
-      const Status read = ReadWholeFile(command->settings_file, bytes);
-      if (!read.ok()) {
-        say(err, "sorvano-tally: " + command->settings_file + ": " + read.message());
-        return kExitSettings;
-      }
-      settings_name = settings_copy.Cp932Name();
-      if (!WriteFileAtomic(settings_name, bytes).ok()) settings_name.clear();
+    if (!command->settings_file.empty() && !FileExists(command->settings_file)) {
+      say(err, "sorvano-tally: " + command->settings_file + ": no such settings file");
+      return kExitSettings;
     }
-    settings = std::make_unique<TKrxIni>(settings_name);
+    settings = std::make_unique<TKrxIni>(command->settings_file, TKrxIni::ReadOnly{});
   } catch (const FileError& failure) {
     say(err, std::string("sorvano-tally: ") + failure.what());
     return kExitSettings;
   }
 
+  // The list is read and prepared as the program does after opening it.
   std::vector<std::string> lines;
+  targets::PreparedList list;
   try {
     lines = targets::ReadListFile(command->list_file);
   } catch (const FileError& failure) {
     say(err, std::string("sorvano-tally: ") + failure.what());
     return kExitList;
   }
+  list = targets::PrepareList(lines);
+  if (list.unusable) {
+    say(err, "sorvano-tally: " + command->list_file + ": not a usable list (it needs a header and " +
+                 std::to_string(targets::kMinListLines - 1) + " targets)");
+    return kExitList;
+  }
+  if (list.lines_cut) {
+    say(err, "sorvano-tally: " + command->list_file + ": only the first " +
+                 std::to_string(targets::kMaxListLines - 1) + " targets are used");
+  }
   if (static_cast<size_t>(command->keyword_row) >= lines.size()) {
     say(err, "sorvano-tally: " + command->list_file + ": no target line " +
                  std::to_string(command->keyword_row));
     return kExitList;
   }
-  tally::TallyOptions options = MakeOptions(*command, *settings, lines);
+  tally::TallyOptions options = MakeOptions(*command, *settings, list, lines);
 
   // An ADIF log goes through the import tool into a temporary database first.
   TempFile converted(".mst");
@@ -143,8 +148,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   QuietCallbacks callbacks;
   const tally::TallyResult result = tally::RunTally(lines, library, options, callbacks);
   switch (result.end) {
-    case tally::TallyEnd::kBlankBrackets:
-      say(err, "sorvano-tally: the worked and confirmed brackets must not begin with a blank");
+    case tally::TallyEnd::kUnusableBrackets:
+      say(err, "sorvano-tally: the worked and confirmed brackets must be single-byte, not digits, "
+               "\":\" or A-Z, and must not begin with a blank");
       return kExitUsage;
     case tally::TallyEnd::kNoDatabase:
       say(err, "sorvano-tally: " + database + ": not a QSO database that can be opened");

@@ -1,10 +1,11 @@
 #include "tally_cli_options.h"
 
-#include <array>
 #include <charconv>
 
 #include "app/settings_store.h"
+#include "base/sjis_text.h"
 #include "tally/tally_rules.h"
+#include "tally/tally_settings.h"
 #include "targets/comma_text.h"
 
 namespace tally_cli {
@@ -36,11 +37,6 @@ const char kUsage[] =
 
 namespace {
 
-constexpr std::array<const char*, 15> kBandNames = {"1.9", "3.5", "7",   "10",   "14",   "18",   "21",  "24",
-                                                    "28",  "50",  "144", "430", "1200", "2400", "5600"};
-constexpr int kDefaultRmks = 337;
-const char kDefaultAwardName[] = "\x89^\x97p\x8b\xc7";  // 運用局
-
 std::optional<int32_t> Number(const std::string& text) {
   int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -49,12 +45,11 @@ std::optional<int32_t> Number(const std::string& text) {
 }
 
 std::optional<uint32_t> Bands(const std::string& text) {
-  if (text == "all") return tally::kAllBands;
   uint32_t mask = 0;
   for (const std::string& name : targets::SplitCommaText(text)) {
     bool known = false;
-    for (size_t band = 0; band < kBandNames.size(); ++band) {
-      if (name == kBandNames[band]) {
+    for (size_t band = 0; band < tally::kBandBoxes.size(); ++band) {
+      if (name == tally::kBandBoxes[band].name) {
         mask |= 1u << band;
         known = true;
       }
@@ -79,11 +74,14 @@ std::optional<tally::PortableChoice> Portable(const std::string& text) {
   return std::nullopt;
 }
 
-bool Bit(int value, int bit) { return (value >> bit & 1) != 0; }
+// Brackets and dates are held to the rules that the dialog and the settings file follow.
+std::optional<std::string> Brackets(const std::string& text) {
+  const std::string pair = tally::BracketText(text);
+  return tally::ParseBrackets(pair).IsUsable() ? std::optional<std::string>(pair) : std::nullopt;
+}
 
-// A bracket pair as the dialog shows it: a blank first character gives the default.
-std::string Brackets(std::string text, const char* default_pair) {
-  return tally::ParseBrackets(text).IsUsable() ? text : default_pair;
+std::optional<std::string> StartDate(const std::string& text) {
+  return tally::IsStartDate(text) ? std::optional<std::string>(text) : std::nullopt;
 }
 
 }  // namespace
@@ -115,11 +113,11 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     } else if (arg == "--mode") {
       command.mode = value();
     } else if (arg == "--wkd") {
-      command.wkd = value();
+      ok = (command.wkd = Brackets(value())).has_value();
     } else if (arg == "--cfm") {
-      command.cfm = value();
+      ok = (command.cfm = Brackets(value())).has_value();
     } else if (arg == "--from-date") {
-      command.from_date = value();
+      ok = (command.from_date = StartDate(value())).has_value();
     } else if (arg == "--give-up") {
       command.give_up = value();
     } else if (arg == "--bands") {
@@ -153,56 +151,31 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 }
 
 tally::TallyOptions MakeOptions(const CommandLine& command, const TKrxIni& settings,
+                                const targets::PreparedList& list,
                                 const std::vector<std::string>& lines) {
-  tally::TallyOptions options;
-  // "Rmks": the radio buttons are restored in bit order, so a later one wins.
-  const int rmks = settings.ReadInteger("Set", "Rmks", kDefaultRmks);
-  if (Bit(rmks, 3)) options.remarks = tally::RemarksChoice::kRemarks2First;
-  if (Bit(rmks, 7)) options.remarks = tally::RemarksChoice::kRemarks1Only;
-  if (Bit(rmks, 8)) options.remarks = tally::RemarksChoice::kRemarks2Only;
-  if (Bit(rmks, 9)) options.remarks = tally::RemarksChoice::kRemarks1First;
-  if (Bit(rmks, 12)) options.portable = tally::PortableChoice::kPortableOnly;
-  if (Bit(rmks, 13)) options.portable = tally::PortableChoice::kFixedOnly;
+  tally::TallySettings tally_settings = tally::LoadTallySettings(settings);
+  if (command.mode) tally_settings.ModeFilter = tally::ModeFilterOf(*command.mode);
+  if (command.bands) tally_settings.SetBandBoxes(*command.bands);
+  if (command.from_record) tally_settings.start_record = *command.from_record;
+  if (command.wkd) tally_settings.WkdChars = *command.wkd;
+  if (command.cfm) tally_settings.CfmChars = *command.cfm;
+  if (command.give_up) tally_settings.GiveUpMarks = std::string(sjis::TrimBlanks(*command.give_up));
+  if (command.remarks) tally_settings.SetRemarks(*command.remarks);
+  if (command.portable) tally_settings.SetPortable(*command.portable);
+  if (command.no_duplicates) tally_settings.no_duplicates = true;
+  if (command.excel) tally_settings.excel_table = true;
 
-  // "Band": bits 0..15 the band boxes, 16 Check17 (table), 17 Check18 (no duplicates).
-  int band = settings.ReadInteger("Set", "Band", 0);
-  if (band == 0) band = static_cast<int>(tally::kAllBands);
-  options.band_mask = static_cast<uint32_t>(band) & 0xffffu;
-  options.ExcelTable = Bit(band, 16);
-  options.NoDuplicates = Bit(band, 17);
-  options.start_record = std::max(1, settings.ReadInteger("Set", "Rec", 1));
-  options.ModeFilter = settings.ReadString("Set", "Mode", "");
-  options.WkdChars = Brackets(settings.ReadString("Set", "WkdChr", "<>"), "<>");
-  options.CfmChars = Brackets(settings.ReadString("Set", "CfmChr", "()"), "()");
-  options.GiveUpMarks = settings.ReadString("Set", "Akiram", "");
-  for (int slot = 0; slot < tally::kKeywordSlots - 1; ++slot) {
-    const std::string text = settings.ReadString("Set", "Awd" + std::to_string(slot), "");
-    options.AwdKeywords[static_cast<size_t>(slot)] = std::string(tally::TrimBlanks(text).substr(0, tally::kKeywordBytes));
-  }
-  options.AwdKeywords[tally::kKeywordSlots - 1] = tally::kFixedLastSlot;
-  options.database_path = settings.ReadString("Main", "QSO", "Korvax.mst");
-
-  // The list's header: award name, start date, option bits.
-  std::vector<std::string> header = targets::SplitCommaText(lines.empty() ? "" : lines[0]);
-  header.resize(std::max<size_t>(header.size(), 8));
-  options.AwardName = header[5].empty() ? std::string(kDefaultAwardName) : header[5];
-  options.start_date = header[6].size() == 8 ? header[6] : settings.ReadString("Set", "Date", "00/00/00");
-  options.AwardOptions = tally::KorvaxLibrary().StrToLong(header[7].c_str());
+  tally::AwardState award;
+  award.AwardName = list.AwardName;
+  award.AwardOptions = list.AwardOptions;
+  award.ListStartDate = list.start_date;
   const auto row = static_cast<size_t>(command.keyword_row);
-  if (row < lines.size()) options.AwardKeyword = lines[row].substr(0, tally::kKeywordBytes);
+  if (row < lines.size()) award.AwardKeyword = lines[row].substr(0, tally::kKeywordBytes);
 
-  if (command.mode) options.ModeFilter = *command.mode;
-  if (command.bands) options.band_mask = *command.bands;
-  if (command.from_record) options.start_record = *command.from_record;
+  tally::TallyOptions options = tally::MakeTallyOptions(tally_settings, award);
+  // A date given here wins also over the list's own, as one typed into the dialog does.
   if (command.from_date) options.start_date = *command.from_date;
-  if (command.wkd) options.WkdChars = *command.wkd;
-  if (command.cfm) options.CfmChars = *command.cfm;
-  if (command.give_up) options.GiveUpMarks = *command.give_up;
-  if (command.remarks) options.remarks = *command.remarks;
-  if (command.portable) options.portable = *command.portable;
-  if (command.no_duplicates) options.NoDuplicates = true;
-  if (command.excel) options.ExcelTable = true;
-  if (!command.database.empty()) options.database_path = command.database;
+  options.database_path = command.database.empty() ? tally::QsoDatabasePath(settings) : command.database;
   return options;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tally/tally_engine.h"
+#include "targets/target_list.h"
 
 class TKrxIni;
 
@@ -32,9 +33,11 @@ struct CommandLine {
 // Parses `args`; on a mistake returns nothing and says why in `error`.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error);
 
-// The tally's options from the settings (section "Set"), the list's header and the
-// command line, the way the dialog sets them up when Button1 is clicked.
+// The tally's options: the settings file's tally settings with the command line's flags
+// over them, and the award of the prepared list, as the dialog sets them up when Button1
+// is clicked.
 tally::TallyOptions MakeOptions(const CommandLine& command, const TKrxIni& settings,
+                                const targets::PreparedList& list,
                                 const std::vector<std::string>& lines);
 
 extern const char kUsage[];

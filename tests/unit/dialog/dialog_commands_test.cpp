@@ -80,7 +80,7 @@ TEST_F(DialogTest, AfterTheDialogTheMainWindowTakesItsOptions) {
   station_->Timer2.SetTimerEnabled(false);
   const int paints_before = backend().Find(station_->dGrid1.Id())->invalidations;
   WorkDialog([](TSorvaB& dialog) { dialog.Radio6.SetChecked(true); });
-  EXPECT_TRUE(station_->OverwriteMark);
+  EXPECT_TRUE(station_->Award.OverwriteMark);
   EXPECT_FALSE(station_->FromLogger);
   EXPECT_EQ(station_->DrawRow, -1);
   EXPECT_GT(backend().Find(station_->dGrid1.Id())->invalidations, paints_before);

@@ -17,7 +17,7 @@ std::vector<int> CheckedBands(TSorvaB& dialog) {
 
 TEST_F(DialogTest, DefaultsShownAndWritten) {
   StartWith();
-  WorkDialog([](TSorvaB& dialog) {
+  WorkDialog([this](TSorvaB& dialog) {
     EXPECT_EQ(dialog.Caption(), "\x8f\x57\x8c\x76\x82\xc6\x90\xdd\x92\xe8 \x81\x60 2021/01/28\x94\xc5");  // 集計と設定 ～ 2021/01/28版
     EXPECT_EQ(CheckedBands(dialog), std::vector<int>{16});
     EXPECT_FALSE(dialog.Check17.Checked());
@@ -32,7 +32,7 @@ TEST_F(DialogTest, DefaultsShownAndWritten) {
     EXPECT_EQ(dialog.Combo1.ItemIndex(), 1);
     EXPECT_TRUE(dialog.Radio0.Checked() && dialog.Radio2.Checked() && dialog.Radio4.Checked());
     EXPECT_TRUE(dialog.Check17.Enabled());
-    EXPECT_EQ(dialog.AwdKeywords[24], kHiKita);
+    EXPECT_EQ(station_->TallySettings.Slots()[24], kHiKita);
   });
   EXPECT_EQ(Set("Rmks"), "337");
   EXPECT_EQ(Set("Band"), "32768");
@@ -82,12 +82,12 @@ TEST_F(DialogTest, EverySettingSurvivesARestart) {
   EXPECT_EQ(Set("Awd0"), "JCC-12");
   EXPECT_EQ(Set("Awd5"), "<missing>");
   EXPECT_EQ(Set("Awd16"), "\x82\xd0-\x96k");
-  EXPECT_EQ(dialog_->WkdChars, "[]");
-  EXPECT_EQ(dialog_->CfmChars, "{ ");
-  EXPECT_EQ(dialog_->AwdKeywords[0], "JCC-12");
+  EXPECT_EQ(station_->TallySettings.WkdChars, "[]");
+  EXPECT_EQ(station_->TallySettings.CfmChars, "{ ");
+  EXPECT_EQ(station_->TallySettings.AwdKeywords[0], "JCC-12");
 
   Restart();
-  EXPECT_TRUE(station_->OverwriteMark);
+  EXPECT_TRUE(station_->Award.OverwriteMark);
   WorkDialog([](TSorvaB& dialog) {
     EXPECT_EQ(dialog.Edit1.Text(), "CW SSB");
     EXPECT_EQ(CheckedBands(dialog), (std::vector<int>{3, 15}));
@@ -137,7 +137,7 @@ TEST_F(DialogTest, SendOptionsAndPortableChoiceBits) {
   StartWith();
   for (const Case& test : cases) {
     SCOPED_TRACE(test.name);
-    station_->ApplyRmksBits(337);
+    station_->TallySettings.SetRmksBits(337);
     WorkDialog(test.work);
     EXPECT_EQ(Set("Rmks"), std::to_string(test.rmks));
   }

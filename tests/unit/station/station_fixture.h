@@ -58,11 +58,12 @@ class StationTest : public ::testing::Test {
   void WriteSettings(const std::string& text) const { WriteFile(Path("Sorvano.ini"), text); }
   std::string Settings() const { return ReadFile(Path("Sorvano.ini")); }
 
-  // Creates both forms and shows the main window, as the start sequence does.
+  // Creates the main window (which makes the tally dialog) and shows it, as the start
+  // sequence does.
   TStation& Start(const std::vector<std::string>& arguments) {
     ui::Application().Arguments = arguments;
     station_ = &ui::Application().CreateForm<TStation>();
-    dialog_ = &ui::Application().CreateForm<TSorvaB>();
+    dialog_ = station_->SorvaB.get();
     station_->Show();
     return *station_;
   }

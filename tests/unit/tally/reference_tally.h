@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "base/cp932.h"
+#include "base/sjis_text.h"
 #include "base/string_utils.h"
 #include "tally/qso_record.h"
 #include "tally/tally_engine.h"
+#include "tally/tally_report.h"
 #include "targets/comma_text.h"
 
 namespace reference {
@@ -41,7 +43,7 @@ class ReferenceTally {
     if (!style_.worked.IsUsable() || !style_.confirmed.IsUsable()) {
       std::string keyword = options_.AwardKeyword;
       result_.TargetKind = ClassifyKeyword(keyword, options_.AwdKeywords);
-      result_.end = TallyEnd::kBlankBrackets;
+      result_.end = TallyEnd::kUnusableBrackets;
       return result_;
     }
     // A3
@@ -49,7 +51,7 @@ class ReferenceTally {
     slots_[kKeywordSlots - 1] = kFixedLastSlot;
     result_.list = ClassifyList(lines_, slots_);
     const bool excel = options_.ExcelTable && result_.list.ExcelTableAllowed();
-    start_date_ = std::string(FirstChars(options_.start_date, 8));
+    start_date_ = std::string(sjis::FirstChars(options_.start_date, 8));
     // A6
     spin1_ = options_.start_record;
     if (spin1_ < 1) {
@@ -59,7 +61,7 @@ class ReferenceTally {
     // A7, A8
     source_.SetDbsShare(1);
     style_.GiveUpMarks = MakeGiveUpMarks(options_.GiveUpMarks);
-    mode_filter_ = std::string(TrimBlanks(options_.ModeFilter));
+    mode_filter_ = std::string(sjis::TrimBlanks(options_.ModeFilter));
     open_notice_ = true;
     callbacks_.SendOpenNotice();
     // A9
@@ -115,13 +117,9 @@ class ReferenceTally {
     bool table_made = false;
     if (result_.list.ZaList || excel) table_made = CopyQsoTable(excel);
     // J1, J2
-    int worked = 0;
-    int confirmed = 0;
-    for (size_t i = 1; i < lines_.size(); ++i) {
-      std::vector<std::string> fields = targets::SplitCommaText(lines_[i]);
-      if (fields.size() > 4 && CharCount(fields[4]) > 1) ++worked;
-      if (fields.size() > 4 && cp932::Find(fields[4], style_.confirmed.open) != std::string::npos) ++confirmed;
-    }
+    const WorkedCounts counts = CountWorked(lines_, style_.confirmed.open);
+    const int worked = counts.worked;
+    const int confirmed = counts.confirmed;
     result_.counted = true;
     result_.worked = worked;
     result_.confirmed = confirmed;
@@ -254,7 +252,7 @@ class ReferenceTally {
     const int32_t mm = Long(date.size() > 3 ? date.substr(3) : "");
     if (Year() * 100 + mm < 201409) return;
     const std::string key = Key();
-    if (CharCount(key) < 6) return;
+    if (sjis::CharCount(key) < 6) return;
     if (options_.NoDuplicates && IsClubOrSpecialCall(record_.Text(qso_field::kCall))) return;
     for (size_t i = 1; i < lines_.size(); ++i) {
       if (Cancel()) break;
@@ -266,11 +264,11 @@ class ReferenceTally {
   bool TallyPerCity() {
     if (Year() < 2015) return false;
     const std::string key = Key();
-    if (CharCount(key) < 6) return true;
+    if (sjis::CharCount(key) < 6) return true;
     const std::string code(record_.Text(qso_field::kQthCode));
     for (size_t i = 1; i < lines_.size(); ++i) {
       if (Cancel()) break;
-      if (FirstBytesPadded(lines_[i], 2) != FirstBytesPadded(award_keyword_, 2)) continue;
+      if (sjis::FirstBytesPadded(lines_[i], 2) != sjis::FirstBytesPadded(award_keyword_, 2)) continue;
       bool match;
       if ((options_.AwardOptions & 1) != 0 && source_.ChosonCheck(code.c_str()) == 6 &&
           !code.starts_with("1001")) {
@@ -321,7 +319,7 @@ class ReferenceTally {
       std::string row;
       std::vector<std::string> fields = targets::SplitCommaText(lines_[i]);
       if (fields.size() > 4) {
-        std::string t(FirstChars(fields[4], 30));
+        std::string t(sjis::FirstChars(fields[4], 30));
         const size_t colon = cp932::Find(t, ":");
         if (colon != std::string::npos) t.resize(colon);
         int32_t number = 0;
@@ -332,11 +330,11 @@ class ReferenceTally {
           number = Long(std::string_view(t).substr(p + style_.confirmed.open.size()));
         }
         if (source_.KRX_read(record_.data(), number, 3) == 0) {
-          row = PrintableText(record_.Text(qso_field::kCall)) + "\t" +
-                PrintableText(FirstChars(record_.Text(qso_field::kDate), 8)) + "\t";
-          if (excel) row += PrintableText(FirstChars(record_.Text(qso_field::kTime), 5)) + "\t";
-          row += PrintableText(record_.Text(qso_field::kFrequency)) + "\t" +
-                 PrintableText(record_.Text(qso_field::kMode));
+          row = sjis::PrintableText(record_.Text(qso_field::kCall)) + "\t" +
+                sjis::PrintableText(sjis::FirstChars(record_.Text(qso_field::kDate), 8)) + "\t";
+          if (excel) row += sjis::PrintableText(sjis::FirstChars(record_.Text(qso_field::kTime), 5)) + "\t";
+          row += sjis::PrintableText(record_.Text(qso_field::kFrequency)) + "\t" +
+                 sjis::PrintableText(record_.Text(qso_field::kMode));
           filled = true;
         }
       }

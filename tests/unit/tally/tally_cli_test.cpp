@@ -86,6 +86,23 @@ TEST_F(TallyCliTest, AnAdifLogIsConvertedFirst) {
   EXPECT_EQ(Line(4), kStation + "01-004,a,0101,x,JA1CCC<1>");
 }
 
+// The list is prepared as the program prepares it after opening it: one-field and empty
+// lines go, short records are padded, and a list of fewer than nine targets is refused.
+TEST_F(TallyCliTest, TheListIsPreparedAsTheProgramPreparesIt) {
+  std::vector<std::string> lines = targets::ReadListFile(list);
+  lines.insert(lines.begin() + 2, {"lonely", ""});
+  lines[1] = kStation + "01-001,a";
+  targets::WriteListFile(list, lines);
+  ASSERT_EQ(Run({"--remarks", "1", "--write", list, database}), tally_cli::kExitDone);
+  EXPECT_EQ(Line(1), kStation + "01-001,a,,,");  // padded, then its worked field emptied
+  EXPECT_EQ(Line(2), kStation + "01-002,a,0101,x,JA1BBB<2>:JA1AAA<1>");
+
+  lines.resize(9);
+  targets::WriteListFile(list, lines);
+  EXPECT_EQ(Run({"--remarks", "1", list, database}), tally_cli::kExitList);
+  EXPECT_NE(err.str().find("not a usable list"), std::string::npos);
+}
+
 TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
   struct Case {
     std::vector<std::string> args;
@@ -95,6 +112,9 @@ TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
       {{"--bands", "6m", list, database}, tally_cli::kExitUsage},
       {{}, tally_cli::kExitUsage},
       {{"--wkd", " >", list, database}, tally_cli::kExitUsage},
+      {{"--wkd", "\x81s\x81t", list, database}, tally_cli::kExitUsage},  // 《》: double-byte
+      {{"--cfm", "1)", list, database}, tally_cli::kExitUsage},
+      {{"--from-date", "2021/01/01", list, database}, tally_cli::kExitUsage},
       {{folder.Name("none.scsv"), database}, tally_cli::kExitList},
       {{"--keyword-row", "10", list, database}, tally_cli::kExitList},
       {{list, folder.Name("none.mst")}, tally_cli::kExitDatabase},

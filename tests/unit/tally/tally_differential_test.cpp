@@ -87,8 +87,8 @@ class CaseMaker {
     const int qso_count = 20 + random_.Below(130);
     for (int i = 0; i < qso_count; ++i) c.qsos.push_back(MakeQso(type, slot_keyword, city_keyword));
 
-    o.WkdChars = random_.Pick(std::vector<std::string>{"<>", "<>", "[", "\x81y\x81z", ",,", "\"\"", "<\x81", " >"});
-    o.CfmChars = random_.Pick(std::vector<std::string>{"()", "()", "{}", "\x81i\x81j", "(,"});
+    o.WkdChars = random_.Pick(std::vector<std::string>{"<>", "<>", "[", ",,", "\"\"", " >"});
+    o.CfmChars = random_.Pick(std::vector<std::string>{"()", "()", "{}", "(,"});
     o.start_date = random_.Pick(std::vector<std::string>{"00/00/00", "00/00/00", "00/00/00", "15/01/01", "20/06/01", "21/01/01xx"});
     o.start_record = random_.Pick(std::vector<int32_t>{1, 1, 0, -3, qso_count / 2, qso_count, qso_count + 5});
     if (random_.Chance(30)) o.band_mask = random_.Pick(std::vector<uint32_t>{0, 1, 4 | 1, 1u << 11, 0x7fff, 0x18000});
@@ -263,10 +263,11 @@ TEST(TallyDifferential, EngineMatchesTheLiteralTally) {
 
 // Lists and logs made so that an appended entry changes which lines a later QSO finds:
 // a call sign that holds a code, a short worked field followed by more fields, a stray
-// lead byte before field 4, a closing bracket that is a lone lead byte.
+// lead byte before field 4, trailing empty fields. (A closing bracket that is a lone lead
+// byte, which took the comma after field 4, is refused by the bracket rule.)
 std::vector<Case> AppendedEntriesMatter() {
   std::vector<Case> cases;
-  for (int variant = 0; variant < 20; ++variant) {
+  for (int variant = 0; variant < 16; ++variant) {
     const int target = 1 + variant % 5;  // the line the scenario aims at
     const bool per_city = variant % 2 == 1;
     Case c;
@@ -285,7 +286,7 @@ std::vector<Case> AppendedEntriesMatter() {
       }
       case 1:    // a short worked field ",A<3>," followed by more fields
       case 2:    // the same after a stray lead byte, which takes the comma before field 4
-      case 3: {  // trailing empty fields, which the first entry takes away
+      default: {  // trailing empty fields, which the first entry takes away
         const std::string place = variant / 4 == 2 ? "y" + kLead : "x";
         const std::string tail = variant / 4 == 3 ? ",,," : ",,tail";
         for (int i = 1; i <= 62; ++i) {
@@ -296,18 +297,6 @@ std::vector<Case> AppendedEntriesMatter() {
         qsos[2].call = "A";
         qsos[2].qth = std::to_string(1000 + target);
         qsos[0].qth = "A<3>";
-        break;
-      }
-      default: {  // a closing bracket that takes the comma after field 4
-        c.options.WkdChars = "<" + kLead;
-        for (int i = 1; i <= 62; ++i) {
-          const std::string city = std::to_string(1000 + i);
-          const std::string other = std::to_string(2000 + i);
-          c.lines.push_back((per_city ? kCity + std::to_string(i) : "ZA-0" + city.substr(1)) + ",a," + city +
-                            ",x,," + other + ",z");
-        }
-        qsos[2].qth = std::to_string(1000 + target);
-        qsos[0].qth = std::to_string(2000 + target);
         break;
       }
     }

@@ -95,7 +95,7 @@ TEST_F(TallyTest, HotSpringCodesAreNegativeNumbers) {
 
 TEST_F(TallyTest, MarksAndBracketsFollowTheQslMark) {
   options.WkdChars = "[";
-  options.CfmChars = "\x81y\x81z";  // 【】
+  options.CfmChars = "{}";
   options.GiveUpMarks = "N";
   std::vector<MstRecord> qsos = {Qso("JA1AAA", kStation + "01-001,"), Qso("JA1BBB", kStation + "01-001,"),
                                  Qso("JA1CCC", kStation + "01-001,")};
@@ -103,7 +103,7 @@ TEST_F(TallyTest, MarksAndBracketsFollowTheQslMark) {
   qsos[1].qsl_mark = 'N';
   qsos[2].qsl_mark = ' ';
   const tally::TallyResult result = Tally({kStation + "01-001,a,0101,x"}, qsos);
-  EXPECT_EQ(WorkedFields()[0], "JA1CCC[3 :JA1BBB[2 :JA1AAA\x81y" "1\x81z");
+  EXPECT_EQ(WorkedFields()[0], "JA1CCC[3 :JA1BBB[2 :JA1AAA{1}");
   EXPECT_EQ(result.confirmed, 1);
 }
 
@@ -299,7 +299,7 @@ TEST_F(TallyTest, EveryWayOutCleansUp) {
   const std::vector<std::string> targets = {kStation + "01-001,a,0101,x", kStation + "01-002,b,0102,y"};
 
   options.WkdChars = " >";
-  EXPECT_EQ(Tally(targets, qsos).end, TallyEnd::kBlankBrackets);
+  EXPECT_EQ(Tally(targets, qsos).end, TallyEnd::kUnusableBrackets);
   EXPECT_EQ(callbacks.open_notices, 0);
   EXPECT_EQ(library.opens, 0);
   options.WkdChars = "<>";

@@ -130,10 +130,13 @@ TEST(Brackets, TakeTwoCharactersPaddedWithBlanks) {
       {"<>", "<", ">", true},
       {"<>xyz", "<", ">", true},
       {"[", "[", " ", true},
-      {"\x81y\x81z", "\x81y", "\x81z", true},  // 【】
+      {"\x81y\x81z", "\x81y", "\x81z", false},  // 【】: double-byte brackets are refused
+      {"1>", "1", ">", false},                 // a digit would be read as a record number
+      {"<A", "<", "A", false},                 // a letter as part of a call sign
+      {"<:", "<", ":", false},                 // ":" as the entry separator
       {"", " ", " ", false},
       {" >", " ", ">", false},
-      {"\x81", "\x81", " ", true},
+      {"\x81", "\x81", " ", false},  // a lone lead byte
   };
   for (const Case& c : cases) {
     const tally::BracketPair pair = tally::ParseBrackets(c.text);

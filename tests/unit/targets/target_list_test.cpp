@@ -38,7 +38,8 @@ TEST(PrepareList, RepairsRecordsAndCountsWorkedOnes) {
       {"\"1\",\" a\"", {"1,\" a\",,"}, 0},
       {"1, a ,\"b\",c", {"1, a ,\"b\",c"}, 0},  // four fields: kept byte for byte
       {"1,a,b,c,", {"1,a,b,c,"}, 0},
-      {"1,a,b,c,,", {"1,a,b,c,,"}, 1},
+      {"1,a,b,c,,", {"1,a,b,c,,"}, 0},  // an empty worked field holds no entry
+      {"1,a,b,c,,note", {"1,a,b,c,,note"}, 0},
       {"1,a,b,c,JA1ABC<3>,extra", {"1,a,b,c,JA1ABC<3>,extra"}, 1},
   };
   for (const Case& c : cases) {
