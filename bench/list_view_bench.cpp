@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/sorva_b.h"
 #include "app/station.h"
 #include "headless/grid_driver.h"
 #include "headless/headless_app.h"
@@ -35,7 +34,6 @@ void BM_ScrollWholeListWithRepaints(benchmark::State& state) {
   ui::Application().ExeName = (folder / "Sorvano.exe").string();
   ui::Application().Arguments = {list};
   auto& station = ui::Application().CreateForm<TStation>();
-  ui::Application().CreateForm<TSorvaB>();
   station.Show();
   station.dGrid1.SetBounds({0, 0, 800, 600});
   headless::GridDriver grid(app.backend(), station.dGrid1);

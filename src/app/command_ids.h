@@ -2,6 +2,8 @@
 // and other processes (the end-to-end tests) can address an item by number.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 namespace app {
 
 // File menu.

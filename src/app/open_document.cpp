@@ -9,7 +9,7 @@ namespace app {
 void OpenDocument(std::string_view target) {
   // The same words serve for web pages and for the local help file.
   if (!ui::Application().backend().ShellOpen(target)) {
-    ui::Application().MessageBox(kTextCannotConnect, kAppTitle, ui::kMbOk | ui::kMbIconError);
+    ui::Application().ShowMessage(kTextCannotConnect, kAppTitle, ui::kMbOk | ui::kMbIconError);
   }
 }
 

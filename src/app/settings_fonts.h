@@ -2,6 +2,8 @@
 // with the keys "Style", "Size", "Color" and "Name".
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <string_view>
 
 #include "app/settings_store.h"

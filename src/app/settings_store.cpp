@@ -43,11 +43,14 @@ std::string OneLine(std::string_view text) {
 
 }  // namespace
 
-TKrxIni::TKrxIni(std::string file_name) : FileName(std::move(file_name)) {
-  if (FileName.empty() || !FileExists(FileName)) return;
+TKrxIni::TKrxIni(std::string file_name) : file_name_(std::move(file_name)) {
+  writable_ = !file_name_.empty();
+  if (file_name_.empty() || !FileExists(file_name_)) return;
   std::string bytes;
-  if (!ReadWholeFile(FileName, bytes).ok() || bytes.find('\0') != std::string::npos) {
-    throw FileError::CannotOpen(FileName);
+  if (!ReadWholeFile(file_name_, bytes).ok() || bytes.find('\0') != std::string::npos) {
+    load_status_ = Status::Error(FileError::CannotOpen(file_name_).what());
+    writable_ = false;
+    return;
   }
   const std::vector<std::string> lines = SplitLines(bytes);
   Parse(lines);
@@ -55,15 +58,11 @@ TKrxIni::TKrxIni(std::string file_name) : FileName(std::move(file_name)) {
 }
 
 TKrxIni::TKrxIni(std::string file_name, ReadOnly) : TKrxIni(std::move(file_name)) {
-  read_only_ = true;
+  writable_ = false;
 }
 
 TKrxIni::~TKrxIni() {
-  try {
-    SaveIfChanged();
-  } catch (...) {
-    // Nothing may leave a destructor; the write failure itself was already reported.
-  }
+  SaveIfChanged();
 }
 
 void TKrxIni::Parse(const std::vector<std::string>& lines) {
@@ -164,11 +163,11 @@ TStringLX TKrxIni::BuildFile() const {
 
 std::string TKrxIni::Text() const { return BuildFile().Text(); }
 
-void TKrxIni::SaveIfChanged() {
-  if (saved_) return;
+Status TKrxIni::SaveIfChanged() {
+  if (saved_) return Status::Ok();
   saved_ = true;
-  if (FileName.empty() || read_only_) return;
+  if (!writable_) return Status::Ok();
   const TStringLX file = BuildFile();
-  if (file.Text() == Snapshot) return;
-  file.SaveToFile(FileName);
+  if (file.Text() == Snapshot) return Status::Ok();
+  return file.SaveToFile(file_name_);
 }

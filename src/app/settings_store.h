@@ -1,6 +1,7 @@
 // TKrxIni: an INI-style settings file kept in memory. Reads answer from memory, writes
-// collect in memory, and the file is written once, at release, and only when its
-// rebuilt text differs from what was read. The store owns its sections and lines.
+// collect in memory, and the file is written once, when its owner saves it or at release,
+// and only when its rebuilt text differs from what was read. The store owns its sections
+// and lines. It reports failures as a Status and shows nothing itself.
 #pragma once
 
 #include <string>
@@ -8,22 +9,27 @@
 #include <vector>
 
 #include "app/string_lx.h"
+#include "base/status.h"
 
 class TKrxIni {
  public:
-  // Loads `file_name` when it exists. Throws FileError ("ﾌｧｲﾙ %s は開けません") when
-  // the file exists but cannot be read, or holds a NUL byte (it is then not a text
-  // settings file, and rewriting it would destroy what follows the NUL). An empty name
-  // gives a store that lives in memory only and is never written.
+  // Loads `file_name` when it exists. When the file exists but cannot be read, or holds a
+  // NUL byte (it is then not a text settings file, and rewriting it would destroy what
+  // follows the NUL), LoadStatus() says so ("ﾌｧｲﾙ %s は開けません") and the store lives
+  // in memory only: the file is never overwritten. An empty name gives a store that lives
+  // in memory only and is never written.
   explicit TKrxIni(std::string file_name);
   // The same store on a file that it never writes: the writes stay in memory (tools that
   // read the program's settings).
   struct ReadOnly {};
   TKrxIni(std::string file_name, ReadOnly);
-  // Release: SaveIfChanged, unless it ran already.
+  // Release: SaveIfChanged, unless it ran already (a failure then goes unreported).
   ~TKrxIni();
   TKrxIni(const TKrxIni&) = delete;
   TKrxIni& operator=(const TKrxIni&) = delete;
+
+  const Status& LoadStatus() const { return load_status_; }
+  const std::string& FileName() const { return file_name_; }
 
   // The value without trailing blanks and control characters (at most 65535 bytes, cut
   // between characters), or `default_value` when the section or key is missing.
@@ -49,8 +55,8 @@ class TKrxIni {
   // The file text as it would be written now.
   std::string Text() const;
   // Writes the file when Text() differs from what was read. Runs once: later calls and
-  // the destructor do nothing. A write failure is reported by TStringLX.
-  void SaveIfChanged();
+  // the destructor do nothing and succeed. On failure the old file stays as it was.
+  Status SaveIfChanged();
 
  private:
   struct Section {
@@ -63,9 +69,10 @@ class TKrxIni {
   Section* FindSection(std::string_view name);
   const Section* FindSection(std::string_view name) const;
 
-  std::string FileName;
+  std::string file_name_;
+  bool writable_ = false;
+  Status load_status_ = Status::Ok();
   std::string Snapshot;  // the text read at creation, lines re-joined with CR LF
   std::vector<Section> Sections;
   bool saved_ = false;
-  bool read_only_ = false;
 };

@@ -2,11 +2,11 @@
 
 #include "app/file_names.h"
 #include "app/open_document.h"
+#include "app/settings_messages.h"
 #include "app/settings_store.h"
 #include "app/station.h"
 #include "app/texts.h"
 #include "base/cp932.h"
-#include "base/file_error.h"
 #include "base/string_utils.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
@@ -47,15 +47,12 @@ std::string InstanceMutexName(const std::string& program_path) {
 bool RegisterWithLogger(const std::string& program_path, const std::vector<std::string>& args) {
   if (args.empty() || args.front() != "-Inst") return false;
   const std::string folder = ExtractFilePath(program_path);
-  try {
-    // Released at the end of the block, which writes the file when its text changed.
-    TKrxIni logger_settings(folder + "Korvaxw.ini");
-    RegisterInToolTable(logger_settings, program_path);
-    OpenDocument(folder + "sorvano.html");
-  } catch (const FileError& error) {
-    // An unreadable or binary "Korvaxw.ini" is left as it is.
-    ui::Application().MessageBox(error.what(), kAppTitle, ui::kMbOk | ui::kMbIconError);
-  }
+  TKrxIni logger_settings(folder + "Korvaxw.ini");
+  // An unreadable or binary "Korvaxw.ini" is left as it is.
+  if (!TellIfUnreadable(logger_settings)) return true;
+  RegisterInToolTable(logger_settings, program_path);
+  OpenDocument(folder + "sorvano.html");
+  SaveSettings(logger_settings);
   return true;
 }
 
@@ -64,7 +61,7 @@ bool CheckInstanceAndLibrary(StartupEnvironment& environment) {
     return true;
   }
   if (environment.LibraryVersion() < kMinimumLibraryVersion) {
-    ui::Application().MessageBox(kTextUseNewerLibrary, kAppTitle, ui::kMbOk | ui::kMbIconError);
+    ui::Application().ShowMessage(kTextUseNewerLibrary, kAppTitle, ui::kMbOk | ui::kMbIconError);
     return true;
   }
   return false;

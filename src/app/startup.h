@@ -3,6 +3,8 @@
 // check, then the two forms and the message loop.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>

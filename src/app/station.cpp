@@ -7,11 +7,11 @@
 #include "app/file_names.h"
 #include "app/number_text.h"
 #include "app/settings_fonts.h"
-#include "app/sorva_b.h"
+#include "app/settings_messages.h"
+#include "tally/dialog/sorva_b.h"
 #include "app/texts.h"
-#include "base/file_error.h"
 #include "korvax50.h"
-#include "tally/tally_rules.h"
+#include "targets/target_list.h"
 #include "tally/tally_settings.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
@@ -51,13 +51,10 @@ TStation::~TStation() { FormDestroy(); }
 
 void TStation::FormCreate() {
   const std::string settings_file = app::ChangeFileExt(ui::Application().ExeName, ".ini");
-  try {
-    Settings = std::make_unique<TKrxIni>(settings_file);
-  } catch (const FileError& error) {
-    // The run goes on with the defaults; the unreadable file is never overwritten.
-    ui::Application().MessageBox(error.what(), app::kAppTitle, ui::kMbOk | ui::kMbIconError);
-    Settings = std::make_unique<TKrxIni>(std::string());
-  }
+  // An unreadable file is told about and never overwritten; the run goes on with the
+  // defaults.
+  Settings = std::make_unique<TKrxIni>(settings_file);
+  app::TellIfUnreadable(*Settings);
   RowMap.assign(1, 0);
 }
 
@@ -93,7 +90,7 @@ void TStation::FormShow() {
   RestoreCurrentRow();
   if (saved_top_row > 0 && saved_top_row < dGrid1.RowCount()) dGrid1.SetTopRow(saved_top_row);
 
-  Award.AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, tally::kKeywordBytes);
+  Award.AwardKeyword = targets::KeywordOfLine(TargetLines[static_cast<size_t>(dGrid1.Row())]);
   TallySettings = tally::LoadTallySettings(*Settings);
   Award.OverwriteMark = TallySettings.overwrite_mark;
   SorvaB->Check29.SetChecked(state == 1);
@@ -119,7 +116,7 @@ void TStation::FormActivate() { Timer2.SetTimerEnabled(true); }
 void TStation::FormCloseQuery(bool& can_close) {
   int state_to_save = SorvaB->Check29.Checked() ? 1 : static_cast<int>(GetWindowState());
   if (Save1->Enabled()) {
-    const int answer = ui::Application().MessageBox(
+    const int answer = ui::Application().ShowMessage(
         Award.AwardName + app::kTextSaveQuestion, app::kAppTitle,
         ui::kMbYesNoCancel | ui::kMbIconQuestion);
     if (answer == ui::kIdCancel) {
@@ -153,6 +150,7 @@ void TStation::FormDestroy() {
   TargetLines.clear();
   FieldList.clear();
   DrawFields.clear();
+  app::SaveSettings(*Settings);
   Settings.reset();
 }
 

@@ -4,6 +4,8 @@
 // their commands.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -125,10 +127,10 @@ class TStation : public ui::TForm {
   void StatBar1DblClick();
   void FormMouseWheel(int delta);
 
-  // Award keyword classification and the status line format (tally/).
+  // Award keyword classification and the status line format (tally/dialog/).
   void ClassifyKeyword(bool flag);
 
-  // The tally dialog and the QSO database (tally/station_tally_commands.cpp).
+  // The tally dialog and the QSO database (tally/dialog/station_tally_commands.cpp).
   void S1Click(ui::Widget* sender);
   void Q1Click(ui::Widget* sender);
 

@@ -2,6 +2,8 @@
 // each). They are the program's own words: keep them byte for byte.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 namespace app {
 
 inline constexpr char kAppTitle[] = "Sorvano";
@@ -22,7 +24,6 @@ inline constexpr char kTextChangedSaveQuestion[] =
     "\x83" "f\x81[\x83^\x82\xc9\x95\xcf\x8dX\x82\xaa\x82\xa0\x82\xe8\x82\xdc\x82\xb7\x81" "B\x95\xdb\x91\xb6\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81H";  // データに変更があります。保存しますか？
 inline constexpr char kOpen1Title[] = "\x93\xb9\x82\xcc\x89w\x83t\x83@\x83" "C\x83\x8b\x82\xf0\x8aJ\x82\xad";  // 道の駅ファイルを開く
 inline constexpr char kOpen1Filter[] = "\x93\xb9\x82\xcc\x89w\x83t\x83@\x83" "C\x83\x8b(*.scsv)|*.scsv";  // 道の駅ファイル(*.scsv)|*.scsv
-inline constexpr char kDefaultAwardName[] = "\x89^\x97p\x8b\xc7";  // 運用局
 // Follows the award name in the status line; %d are the worked and all targets.
 inline constexpr char kStatusFormatTail[] = "\x81\x81%d\x81^%d\x8c\x8f";  // ＝%d／%d件
 

@@ -14,7 +14,7 @@ class RecordingCanvas : public ui::Canvas {
       : backend_(backend), grid_(grid), cell_(cell) {}
 
   void FillRect(ui::Rect rect, ui::Color color) override { cell_.fills.push_back({rect, color}); }
-  void DrawText(ui::Rect rect, std::string_view text, ui::TextPlacement placement, int margin,
+  void DrawCellText(ui::Rect rect, std::string_view text, ui::TextPlacement placement, int margin,
                 ui::Color color) override {
     cell_.texts.push_back({rect, std::string(text), placement, margin, color});
   }

@@ -4,6 +4,8 @@
 // with the same navigation rules. The widget's bounds are the area the cells fill.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <optional>
 #include <string>
 #include <vector>

@@ -2,6 +2,8 @@
 // leaves the application as a fresh process would find it.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include "headless/headless_backend.h"
 
 namespace headless {

@@ -3,6 +3,8 @@
 // clicks fire when the test says so.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <deque>
 #include <functional>
 #include <map>

@@ -12,9 +12,11 @@
 #include <string_view>
 #include <vector>
 
+#include "targets/target_list.h"
+
 namespace tally {
 
-inline constexpr size_t kKeywordBytes = 6;    // award keywords: the first 6 bytes
+inline constexpr size_t kKeywordBytes = targets::kKeywordBytes;  // award keywords: 6 bytes
 inline constexpr size_t kStartDateBytes = 8;  // a start date: yy/mm/dd
 inline constexpr int kKeywordSlots = 25;         // AwdKeywords: 0..15, 16..23, 24
 inline constexpr int kFirstPerCitySlot = 16;     // slots 16..24 name one-target-per-city lists

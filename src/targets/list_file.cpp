@@ -9,7 +9,6 @@
 #include "base/text_file.h"
 #include "targets/list_file_io.h"
 #include "targets/target_list.h"
-#include "tally/tally_rules.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 
@@ -21,7 +20,7 @@ bool TStation::PrepareList() {
   const targets::PreparedList prepared = targets::PrepareList(TargetLines);
   WorkedCount = prepared.WorkedCount;
   if (prepared.lines_cut) {
-    ui::Application().MessageBox(app::kTextTooManyLines, app::kAppTitle,
+    ui::Application().ShowMessage(app::kTextTooManyLines, app::kAppTitle,
                                  ui::kMbOk | ui::kMbIconInformation);
   }
   ColumnTitles = prepared.ColumnTitles;
@@ -76,7 +75,7 @@ void TStation::O1Click(ui::Widget* sender) {
         const std::string chosen = ListFileName;
         ListFileName = previous_file;
         if (Save1->Enabled()) {
-          const int answer = ui::Application().MessageBox(
+          const int answer = ui::Application().ShowMessage(
               Award.AwardName + app::kTextChangedSaveQuestion, app::kAppTitle,
               ui::kMbYesNo | ui::kMbIconQuestion);
           if (answer == ui::kIdYes) targets::WriteListFile(ListFileName, TargetLines);
@@ -100,7 +99,7 @@ void TStation::O1Click(ui::Widget* sender) {
   UpdateRecentFiles();
   Settings->WriteString("Main", "File", ListFileName);
   RestoreCurrentRow();
-  Award.AwardKeyword = TargetLines[static_cast<size_t>(dGrid1.Row())].substr(0, tally::kKeywordBytes);
+  Award.AwardKeyword = targets::KeywordOfLine(TargetLines[static_cast<size_t>(dGrid1.Row())]);
   ClassifyKeyword(false);
   ApplyFontLayout(1);
   SetCaption(std::string(app::kVersionText) + ListFileName);

@@ -60,7 +60,7 @@ void TStation::dGrid1DrawCell(int col, int row, ui::Rect rect, bool selected,
                                                                : std::string())
                  : std::to_string(row);
     canvas.FillRect(rect, dGrid1.FixedColor);
-    canvas.DrawText(rect, text, ui::TextPlacement::kCentered, 0, font_color);
+    canvas.DrawCellText(rect, text, ui::TextPlacement::kCentered, 0, font_color);
     return;
   }
   if (row != DrawRow) {
@@ -91,7 +91,7 @@ void TStation::dGrid1DrawCell(int col, int row, ui::Rect rect, bool selected,
     background = ui::kClYellow;
   }
   canvas.FillRect(rect, background);
-  canvas.DrawText(rect, text, ui::TextPlacement::kLeftMargin, 2,
+  canvas.DrawCellText(rect, text, ui::TextPlacement::kLeftMargin, 2,
                   selected ? dGrid1.SelectedTextColor : font_color);
 }
 

@@ -8,7 +8,6 @@ namespace targets {
 
 namespace {
 
-constexpr char kDefaultAwardName[] = "\x89\x5e\x97\x70\x8b\xc7";  // 運用局
 constexpr size_t kHeaderFields = 8;
 constexpr size_t kRecordFields = 4;
 constexpr size_t kMinRecordFields = 2;

@@ -15,6 +15,11 @@ namespace targets {
 inline constexpr size_t kMaxListLines = 30001;
 // A usable list has the header and at least 9 records.
 inline constexpr size_t kMinListLines = 10;
+// The award keyword of a target is the first 6 bytes of its line.
+inline constexpr size_t kKeywordBytes = 6;
+inline std::string KeywordOfLine(const std::string& line) { return line.substr(0, kKeywordBytes); }
+// The award name of a list whose header names none.
+inline constexpr char kDefaultAwardName[] = "\x89^\x97p\x8b\xc7";  // 運用局
 
 struct PreparedList {
   // The lines are not a usable list; the caller offers the open dialog again.

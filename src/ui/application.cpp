@@ -17,12 +17,12 @@ Backend& TApplication::backend() {
   return *backend_;
 }
 
-int TApplication::MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
+int TApplication::ShowMessage(std::string_view text, std::string_view caption, unsigned flags) {
   return backend().ShowMessageBox(text, caption, flags);
 }
 
 void TApplication::ShowException(const std::exception& error) {
-  MessageBox(error.what(), Title, kMbOk | kMbIconError);
+  ShowMessage(error.what(), Title, kMbOk | kMbIconError);
 }
 
 void TApplication::Adopt(std::unique_ptr<TForm> form) {

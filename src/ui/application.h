@@ -3,6 +3,8 @@
 // one in the program, the headless one in tests).
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <exception>
 #include <memory>
 #include <string>
@@ -24,7 +26,7 @@ class TApplication {
   std::string ExeName;  // full path of the program file (Shift-JIS)
   std::vector<std::string> Arguments;  // command line after the program name
 
-  int MessageBox(std::string_view text, std::string_view caption, unsigned flags);
+  int ShowMessage(std::string_view text, std::string_view caption, unsigned flags);
   // The application's error box for a failed command.
   void ShowException(const std::exception& error);
   void ProcessMessages() { backend().ProcessMessages(); }

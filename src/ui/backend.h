@@ -3,6 +3,8 @@
 // memory for tests. The backend owns widget state: components read it back through here.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <string>
 #include <string_view>
 #include <vector>

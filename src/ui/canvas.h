@@ -2,6 +2,8 @@
 // the headless backend records each cell's background and text for tests.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <string_view>
 
 #include "ui/font.h"
@@ -19,7 +21,7 @@ class Canvas {
   virtual ~Canvas() = default;
   virtual void FillRect(Rect rect, Color color) = 0;
   // One line, clipped to `rect`; "&" is shown as itself.
-  virtual void DrawText(Rect rect, std::string_view text, TextPlacement placement, int margin,
+  virtual void DrawCellText(Rect rect, std::string_view text, TextPlacement placement, int margin,
                         Color color) = 0;
   virtual int TextWidth(std::string_view text) = 0;
   virtual int TextHeight(std::string_view text) = 0;

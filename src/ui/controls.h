@@ -2,6 +2,8 @@
 // the classes below add what their kind of control holds.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <functional>
 #include <string>
 #include <vector>

@@ -1,6 +1,8 @@
 // Options of the common file-open dialog, as the program fills them.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <string>
 
 namespace ui {

@@ -4,6 +4,8 @@
 // it and works it as the user does, and every change made here is passed on to it.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <functional>
 
 #include "ui/canvas.h"

@@ -2,6 +2,8 @@
 // the backend interface stays one call wide.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include "ui/types.h"
 
 namespace ui {

@@ -2,6 +2,8 @@
 // colour.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <cstdint>
 #include <string>
 

@@ -2,6 +2,8 @@
 // its designer-named handlers (FormShow, FormCloseQuery, ...) to them.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <functional>
 
 #include "ui/widget.h"

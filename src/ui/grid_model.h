@@ -3,6 +3,8 @@
 // the top row and the column widths as the user works the grid.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <vector>
 
 namespace ui {

@@ -4,6 +4,8 @@
 // Rows all have the default height, so row positions cost O(1), whatever the row count.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <vector>
 
 #include "ui/grid_model.h"

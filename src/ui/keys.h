@@ -2,6 +2,8 @@
 // so that handlers and the grid's navigation compare keys without <windows.h>.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 namespace ui {
 
 inline constexpr int kVkBack = 0x08;

@@ -2,6 +2,8 @@
 // system and other processes (end-to-end tests) address items by number.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <functional>
 #include <string_view>
 

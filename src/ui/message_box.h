@@ -2,6 +2,8 @@
 // passes them straight through and tests compare the same numbers.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 namespace ui {
 
 inline constexpr unsigned kMbOk = 0x0;

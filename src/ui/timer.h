@@ -1,6 +1,8 @@
 // A window-system timer owned by a form. Disabled timers do not fire.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <functional>
 
 #include "ui/widget.h"

@@ -1,6 +1,8 @@
 // Plain value types shared by the component layer and its backends.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <cstdint>
 
 namespace ui {

@@ -3,6 +3,8 @@
 // application's error box, so the program goes on after a failed command.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <string>
 #include <string_view>
 

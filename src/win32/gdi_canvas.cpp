@@ -26,7 +26,7 @@ void GdiCanvas::FillRect(ui::Rect rect, ui::Color color) {
   SelectObject(dc_, old_brush);
 }
 
-void GdiCanvas::DrawText(ui::Rect rect, std::string_view text, ui::TextPlacement placement,
+void GdiCanvas::DrawCellText(ui::Rect rect, std::string_view text, ui::TextPlacement placement,
                          int margin, ui::Color color) {
   RECT area = RectOf(rect);
   UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;

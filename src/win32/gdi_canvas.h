@@ -2,9 +2,9 @@
 // the real program. Text arrives as code page 932 and is drawn through the wide API.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <windows.h>
-// Canvas has a DrawText method; the Windows macro of that name must not rename it.
-#undef DrawText
 
 #include "ui/canvas.h"
 
@@ -19,7 +19,7 @@ class GdiCanvas : public ui::Canvas {
   explicit GdiCanvas(HDC dc) : dc_(dc) {}
 
   void FillRect(ui::Rect rect, ui::Color color) override;
-  void DrawText(ui::Rect rect, std::string_view text, ui::TextPlacement placement, int margin,
+  void DrawCellText(ui::Rect rect, std::string_view text, ui::TextPlacement placement, int margin,
                 ui::Color color) override;
   int TextWidth(std::string_view text) override;
   int TextHeight(std::string_view text) override;

@@ -5,6 +5,8 @@
 // portable rules of ui/grid_navigation, so the headless grid behaves the same.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <windows.h>
 
 #include <functional>

@@ -1,6 +1,8 @@
 // Menu shortcut texts ("Ctrl+S", "F3") as accelerator-table entries.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <windows.h>
 
 #include <string_view>

@@ -2,6 +2,8 @@
 // the named single-instance mutex, and the logging library's version.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include "app/startup.h"
 
 namespace win32 {

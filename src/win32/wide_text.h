@@ -2,6 +2,8 @@
 // shown, typed or named goes through here, so Japanese shows on any Windows.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <string>
 #include <string_view>
 

@@ -3,6 +3,8 @@
 // Every window procedure forwards to the owning component through Widget::Dispatch.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <windows.h>
 
 #include <map>

@@ -86,15 +86,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
 
   // The user's settings file is read, never rewritten.
-  std::unique_ptr<TKrxIni> settings;
-  try {
-    if (!command->settings_file.empty() && !FileExists(command->settings_file)) {
-      say(err, "sorvano-tally: " + command->settings_file + ": no such settings file");
-      return kExitSettings;
-    }
-    settings = std::make_unique<TKrxIni>(command->settings_file, TKrxIni::ReadOnly{});
-  } catch (const FileError& failure) {
-    say(err, std::string("sorvano-tally: ") + failure.what());
+  if (!command->settings_file.empty() && !FileExists(command->settings_file)) {
+    say(err, "sorvano-tally: " + command->settings_file + ": no such settings file");
+    return kExitSettings;
+  }
+  const TKrxIni settings(command->settings_file, TKrxIni::ReadOnly{});
+  if (!settings.LoadStatus().ok()) {
+    say(err, "sorvano-tally: " + settings.LoadStatus().message());
     return kExitSettings;
   }
 
@@ -122,7 +120,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                  std::to_string(command->keyword_row));
     return kExitList;
   }
-  tally::TallyOptions options = MakeOptions(*command, *settings, list, lines);
+  tally::TallyOptions options = MakeOptions(*command, settings, list, lines);
 
   // An ADIF log goes through the import tool into a temporary database first.
   TempFile converted(".mst");

@@ -170,7 +170,7 @@ tally::TallyOptions MakeOptions(const CommandLine& command, const TKrxIni& setti
   award.AwardOptions = list.AwardOptions;
   award.ListStartDate = list.start_date;
   const auto row = static_cast<size_t>(command.keyword_row);
-  if (row < lines.size()) award.AwardKeyword = lines[row].substr(0, tally::kKeywordBytes);
+  if (row < lines.size()) award.AwardKeyword = targets::KeywordOfLine(lines[row]);
 
   tally::TallyOptions options = tally::MakeTallyOptions(tally_settings, award);
   // A date given here wins also over the list's own, as one typed into the dialog does.

@@ -10,7 +10,7 @@
 
 #include "mst_writer.h"
 #include "tally/qso_record.h"
-#include "../base/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

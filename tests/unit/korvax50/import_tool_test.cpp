@@ -8,7 +8,7 @@
 
 #include "import_tool.h"
 #include "qso_text_form.h"
-#include "../base/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include <korvax50.h>
 
-#include "../base/temp_folder.h"
+#include "support/temp_folder.h"
 #include "mst_writer.h"
 #include "tally/qso_record.h"
 #include "tally/qso_source.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "../base/temp_folder.h"
+#include "support/temp_folder.h"
 #include "base/file_error.h"
 #include "targets/target_list.h"
 

@@ -59,7 +59,7 @@ TEST_F(DrawGrid, PaintDrawsOnlyTheCellsOnScreenRowByRow) {
   grid_.OnDrawCell = [](ui::Widget&, int col, int row, ui::Rect rect, bool selected,
                         ui::Canvas& canvas) {
     canvas.FillRect(rect, selected ? ui::kClHighlight : ui::kClWhite);
-    canvas.DrawText(rect, std::to_string(col) + ":" + std::to_string(row),
+    canvas.DrawCellText(rect, std::to_string(col) + ":" + std::to_string(row),
                     ui::TextPlacement::kLeftMargin, 2, ui::kClWindowText);
   };
   const headless::PaintResult painted = driver_.Paint();

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "../station/station_fixture.h"
+#include "support/station_fixture.h"
 #include "ui/event.h"
 
 class DialogTest : public StationTest {

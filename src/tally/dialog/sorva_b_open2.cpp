@@ -1,8 +1,8 @@
-#include "tally/sorva_b_open2.h"
+#include "tally/dialog/sorva_b_open2.h"
 
 #include "app/file_names.h"
 #include "app/settings_store.h"
-#include "tally/sorva_b_texts.h"
+#include "tally/dialog/sorva_b_texts.h"
 #include "ui/application.h"
 
 namespace tally {

@@ -3,8 +3,8 @@
 // font (8 pixels a byte, so 16 a Japanese character).
 #include <string>
 
-#include "app/sorva_b.h"
-#include "tally/sorva_b_texts.h"
+#include "tally/dialog/sorva_b.h"
+#include "tally/dialog/sorva_b_texts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_fixture.h"
-#include "tally/sorva_b_key_filters.h"
+#include "tally/dialog/sorva_b_key_filters.h"
 #include "ui/keys.h"
 
 namespace {

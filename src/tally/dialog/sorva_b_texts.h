@@ -2,6 +2,8 @@
 // beside each). Keep them byte for byte.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 namespace tally::dialog_texts {
 
 inline constexpr char kCaptionHead[] = "\x8f\x57\x8c\x76\x82\xc6\x90\xdd\x92\xe8\x20\x81\x60\x20";  // 集計と設定 ～ 

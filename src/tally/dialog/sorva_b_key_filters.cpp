@@ -1,4 +1,4 @@
-#include "tally/sorva_b_key_filters.h"
+#include "tally/dialog/sorva_b_key_filters.h"
 
 #include "tally/tally_rules.h"
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/sorva_b.h"
+#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
-#include "tally/sorva_b_key_filters.h"
-#include "tally/sorva_b_texts.h"
+#include "tally/dialog/sorva_b_key_filters.h"
+#include "tally/dialog/sorva_b_texts.h"
 #include "ui/keys.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <set>
 
-#include "station_fixture.h"
+#include "support/station_fixture.h"
 #include "ui/keys.h"
 
 namespace {

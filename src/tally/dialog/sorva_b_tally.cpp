@@ -4,14 +4,15 @@
 #include <optional>
 #include <string>
 
-#include "app/sorva_b.h"
+#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
 #include "tally/qso_source.h"
-#include "tally/sorva_b_open2.h"
-#include "tally/sorva_b_texts.h"
+#include "tally/dialog/sorva_b_open2.h"
+#include "tally/dialog/sorva_b_texts.h"
 #include "tally/tally_engine.h"
 #include "tally/tally_rules.h"
 #include "tally/tally_settings.h"
+#include "targets/target_list.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 
@@ -103,7 +104,7 @@ void TSorvaB::Button1Click(ui::Widget&) {
   // No band box checked counts all bands, and shows it.
   if (settings_.bands == tally::kAllBands) Check(tally::kAllBandsBox).SetChecked(true);
 
-  award_.AwardKeyword = SelectedLine(station_).substr(0, tally::kKeywordBytes);
+  award_.AwardKeyword = targets::KeywordOfLine(SelectedLine(station_));
   tally::TallyOptions options = tally::MakeTallyOptions(settings_, award_);
   // The date in the box counts, also when it is the list's own and was typed over.
   options.start_date = Edit5.Text().substr(0, tally::kStartDateBytes);
@@ -126,7 +127,7 @@ void TSorvaB::Button1Click(ui::Widget&) {
   if (result.enable_save) station_.Save1->SetEnabled(true);
   ui::Application().SetCursor(ui::Cursor::kDefault);
   if (result.show_report) {
-    ui::Application().MessageBox(result.report, award_.AwardName, ui::kMbOk | ui::kMbIconInformation);
+    ui::Application().ShowMessage(result.report, award_.AwardName, ui::kMbOk | ui::kMbIconInformation);
   }
   station_.DrawRow = -1;
   station_.dGrid1.Invalidate();

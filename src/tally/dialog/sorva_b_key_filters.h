@@ -3,6 +3,8 @@
 // fixed yy/mm/dd form. Pure functions on the typed key and the box's text and caret.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <string>
 
 namespace tally {

@@ -1,4 +1,4 @@
-#include "app/sorva_b.h"
+#include "tally/dialog/sorva_b.h"
 
 #include <string>
 

@@ -2,6 +2,8 @@
 // command Q1 and by the tally when the database does not open.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <optional>
 #include <string>
 

@@ -1,6 +1,6 @@
 #include <sys/stat.h>
 
-#include "station_fixture.h"
+#include "support/station_fixture.h"
 #include "ui/message_box.h"
 
 namespace {

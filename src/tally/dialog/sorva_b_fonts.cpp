@@ -1,10 +1,10 @@
 // The two font buttons of the tally dialog: the main window's own font ("Font1", Tag 1)
 // and the list's font on the grid and the status bar ("Font2", Tag 0).
 #include "app/settings_fonts.h"
-#include "app/sorva_b.h"
+#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
 #include "app/texts.h"
-#include "tally/sorva_b_texts.h"
+#include "tally/dialog/sorva_b_texts.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 
@@ -23,7 +23,7 @@ void TSorvaB::Speed1Click(ui::Widget& sender) {
   // Shift+click forgets the chosen font; the defaults apply from the next start.
   if (backend.IsKeyDown(kVkShift)) {
     station.Settings->EraseSection(section);
-    ui::Application().MessageBox(tally::dialog_texts::kFontsReset, app::kAppTitle,
+    ui::Application().ShowMessage(tally::dialog_texts::kFontsReset, app::kAppTitle,
                                  ui::kMbOk | ui::kMbIconInformation);
     return;
   }

@@ -1,8 +1,8 @@
 // The main window's commands around the tally dialog: showing it (menu S1 and a double
 // click on the status bar) and choosing the QSO database (menu Q1).
-#include "app/sorva_b.h"
+#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
-#include "tally/sorva_b_open2.h"
+#include "tally/dialog/sorva_b_open2.h"
 #include "tally/tally_settings.h"
 
 void TStation::S1Click(ui::Widget*) {

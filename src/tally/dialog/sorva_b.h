@@ -4,6 +4,8 @@
 // award the main window holds.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -83,15 +85,15 @@ class TSorvaB : public ui::TForm {
   // Check n of the band group, n = 1..16 (16 = all bands).
   ui::TCheckBox& Check(int n) { return *BandChecks[static_cast<size_t>(n - 1)]; }
 
-  // Show and close (tally/sorva_b_settings.cpp): the settings are shown on every show
+  // Show and close (tally/dialog/sorva_b_settings.cpp): the settings are shown on every show
   // and taken back, and written to section "Set", on every close.
   void FormShow();
   void FormCloseQuery(bool& can_close);
   void FormClose();
-  // The list's type flags from the main window's target lines (tally/sorva_b_tally.cpp).
+  // The list's type flags from the main window's target lines (tally/dialog/sorva_b_tally.cpp).
   void ClassifyList();
 
-  // Controls (tally/sorva_b_controls.cpp, tally/sorva_b_fonts.cpp).
+  // Controls (tally/dialog/sorva_b_controls.cpp, tally/dialog/sorva_b_fonts.cpp).
   void BitBtn1Click(ui::Widget& sender);
   // Both font buttons; the sender's Tag tells which font (1 the window's, 0 the list's).
   void Speed1Click(ui::Widget& sender);
@@ -106,7 +108,7 @@ class TSorvaB : public ui::TForm {
   void RefreshKoteiCaption();
 
   // The tally command: starts a tally, or asks the running one to stop
-  // (tally/sorva_b_tally.cpp).
+  // (tally/dialog/sorva_b_tally.cpp).
   void Button1Click(ui::Widget& sender);
 
  private:

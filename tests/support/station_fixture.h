@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/sorva_b.h"
+#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
 #include "headless/grid_driver.h"
 #include "headless/headless_app.h"

@@ -4,8 +4,8 @@
 
 #include <chrono>
 
-#include "../base/temp_folder.h"
-#include "base/file_error.h"
+#include "support/temp_folder.h"
+#include "app/settings_messages.h"
 #include "headless/headless_app.h"
 #include "ui/message_box.h"
 
@@ -199,9 +199,15 @@ TEST_F(SettingsStore, AFailedWriteIsReportedOnceAndKeepsTheOldFile) {
     {
       TKrxIni settings(target);
       settings.WriteString("Main", "Pos", "2");
-      settings.SaveIfChanged();
-      settings.WriteString("Main", "Pos", "3");
+      EXPECT_FALSE(settings.SaveIfChanged().ok()) << target;
+      EXPECT_TRUE(settings.SaveIfChanged().ok()) << target;  // once only
+      EXPECT_TRUE(app_.backend().message_boxes.empty());   // the store shows nothing
     }  // the release does not try again
+    {
+      TKrxIni settings(target);
+      settings.WriteString("Main", "Pos", "3");
+      app::SaveSettings(settings);  // the forms' way: the operator is told
+    }
     ASSERT_EQ(app_.backend().message_boxes.size(), 1u) << target;
     const auto& box = app_.backend().message_boxes.front();
     EXPECT_EQ(box.text, kCannotWrite + "\r\r" + target);
@@ -216,15 +222,28 @@ TEST_F(SettingsStore, AFileHoldingNulIsNotOpenedAndNotTouched) {
   const std::string binary =
       "[Main]\r\nPos=1\r\n" + std::string("\0\x01\x02", 3) + "[Set]\r\n";
   PutOldFile(binary);
-  try {
+  {
     TKrxIni settings(file_);
-    FAIL() << "a binary file was opened";
-  } catch (const FileError& error) {
     // "ﾌｧｲﾙ <name> は開けません"
-    EXPECT_EQ(std::string(error.what()),
+    EXPECT_EQ(settings.LoadStatus().message(),
               "\xcc\xa7\xb2\xd9 " + file_ + " \x82\xcd\x8a" "J\x82\xaf\x82\xdc\x82\xb9\x82\xf1");
+    settings.WriteString("Main", "Pos", "2");
+    EXPECT_TRUE(settings.SaveIfChanged().ok());  // nothing is written over it
   }
   EXPECT_EQ(FileText(), binary);
+  EXPECT_FALSE(Rewritten());
+}
+
+TEST_F(SettingsStore, AReadOnlyStoreReadsTheFileAndNeverWritesIt) {
+  PutOldFile("[Set]\r\nRmks=1\r\n");
+  {
+    TKrxIni settings(file_, TKrxIni::ReadOnly{});
+    EXPECT_EQ(settings.ReadInteger("Set", "Rmks", 0), 1);
+    settings.WriteString("Set", "Rmks", "2");
+    EXPECT_EQ(settings.ReadInteger("Set", "Rmks", 0), 2);
+    EXPECT_TRUE(settings.SaveIfChanged().ok());
+  }
+  EXPECT_EQ(FileText(), "[Set]\r\nRmks=1\r\n");
   EXPECT_FALSE(Rewritten());
 }
 

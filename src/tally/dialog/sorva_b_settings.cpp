@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "app/sorva_b.h"
+#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
 #include "app/texts.h"
 #include "korvax50.h"
 #include "base/sjis_text.h"
-#include "tally/sorva_b_texts.h"
+#include "tally/dialog/sorva_b_texts.h"
 
 namespace {
 
