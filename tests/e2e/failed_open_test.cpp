@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,19 +51,20 @@ const Answer kThree{L"three.scsv", Answer::kRefused};
 const Answer kEmpty{L"empty.scsv", Answer::kRefused};
 const Answer kBinary{L"binary.scsv", Answer::kRefused};
 const Answer kMissing{L"missing.scsv", Answer::kErrorBox};
-const Answer kFolder{L"folder.scsv", Answer::kErrorBox};
+const Answer kLocked{L"locked.scsv", Answer::kErrorBox};
 const Answer kCancel{L"", Answer::kCancelled};
 
 struct Sequence {
   const char* name;
   bool unsaved;                             // a tally first, so Save1 is enabled
   std::vector<std::vector<Answer>> opens;  // one list of answers per Ctrl+O
+  friend void PrintTo(const Sequence& sequence, std::ostream* out) { *out << sequence.name; }
 };
 
 const Sequence kSequences[] = {
     // The operator's report: a short list, then a name that does not exist.
     {"ShortListThenMissingName", true, {{kThree, kMissing}}},
-    {"EmptyBinaryCancelThenFolder", true, {{kEmpty, kBinary, kCancel}, {kFolder}}},
+    {"EmptyBinaryCancelThenLockedFile", true, {{kEmpty, kBinary, kCancel}, {kLocked}}},
     {"CancelThenShortListThenCancel", false, {{kCancel}, {kThree, kEmpty, kCancel}}},
     {"MissingNameThenBinaryThenMissingName", false, {{kMissing}, {kBinary, kMissing}}},
 };
@@ -120,6 +122,7 @@ std::string WithoutMarks(const std::string& list) {
 class FailedOpenTest : public ::testing::TestWithParam<Sequence> {
  protected:
   void TearDown() override {
+    if (locked_ != INVALID_HANDLE_VALUE) CloseHandle(locked_);
     if (HasFailure() && folder_) folder_->Keep();
   }
 
@@ -132,7 +135,11 @@ class FailedOpenTest : public ::testing::TestWithParam<Sequence> {
     e2e::InstallProgram(*folder_, setup);
     folder_->Write(kDemoListName, WithoutMarks(*folder_->Read(kDemoListName)));
     for (const auto& [name, bytes] : kNotLists) folder_->Write(name, bytes);
-    CreateDirectoryW(folder_->PathOf(L"folder.scsv").c_str(), nullptr);
+    // A good list that another program holds open without sharing: it cannot be read.
+    folder_->CopyIn(e2e::SourceFile("demo/" + e2e::WideToUtf8(kDemoListName)), L"locked.scsv");
+    locked_ = CreateFileW(folder_->PathOf(L"locked.scsv").c_str(), GENERIC_READ, 0, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(locked_, INVALID_HANDLE_VALUE);
   }
 
   std::map<std::wstring, std::optional<std::string>> Files() const {
@@ -195,11 +202,13 @@ class FailedOpenTest : public ::testing::TestWithParam<Sequence> {
   }
 
   std::unique_ptr<TestFolder> folder_;
+  HANDLE locked_ = INVALID_HANDLE_VALUE;
 };
 
 TEST_P(FailedOpenTest, LeavesTheOpenListAsItWasAndCtrlSSavesOnlyIntoItsFile) {
   const Sequence& sequence = GetParam();
   Install();
+  ASSERT_FALSE(HasFatalFailure());
   const auto files_at_start = Files();
   AppProcess app(folder_->PathOf(L"Sorvano.exe"), {kDemoListName}, folder_->path());
   app.WaitMainWindow();

@@ -5,6 +5,7 @@
 #include <map>
 #include <tuple>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,7 @@ using Answer = std::optional<std::string>;
 struct FailedOpenCase {
   const char* what;
   std::vector<std::vector<Answer>> opens;  // the dialog's answers, one list per Ctrl+O
+  friend void PrintTo(const FailedOpenCase& c, std::ostream* out) { *out << c.what; }
 };
 
 const FailedOpenCase kFailedOpens[] = {
