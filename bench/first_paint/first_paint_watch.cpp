@@ -8,7 +8,9 @@
 // "drawn" is the last change before the screen stays still for the settle time (1500 ms
 // by default), counted only once the current row's yellow highlight is on screen, so a
 // half-drawn window that pauses is not taken for a finished one. Prints
-// "appeared_ms=A drawn_ms=D" and exits 0; exits 1 on time-out, 2 on bad usage. The
+// "appeared_ms=A drawn_ms=D black_ms=B" and exits 0, where B is how long the screen
+// showed a large black area that was not there before the start (a window shown before
+// it was painted: Wine fills such windows black); exits 1 on time-out, 2 on bad usage. The
 // command is left running: the caller closes it.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -31,6 +33,7 @@ using Clock = std::chrono::steady_clock;
 struct Picture {
   std::vector<char> bytes;
   size_t yellow = 0;
+  size_t black = 0;
 };
 
 // The root window's pixels as the server holds them (32 bits a pixel on Xvfb's 24-bit
@@ -49,6 +52,7 @@ Picture Take(Display* display, Window root, int width, int height) {
         uint32_t pixel;
         std::memcpy(&pixel, row + static_cast<size_t>(x) * 4, 4);
         if ((pixel & 0xFFFFFFu) == 0xFFFF00u) ++picture.yellow;
+        if ((pixel & 0xFFFFFFu) == 0) ++picture.black;
       }
     }
   }
@@ -103,8 +107,12 @@ int main(int argc, char** argv) {
     _exit(127);
   }
 
+  // A window-sized black area: more than a tenth of a 640 x 480 window.
+  const size_t black_area = last.black + 30000;
   long appeared = -1;
   long last_change = -1;
+  long black_total = 0;
+  long black_since = -1;
   for (;;) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     Picture now = Take(display, root, width, height);
@@ -113,9 +121,16 @@ int main(int argc, char** argv) {
     if (now.bytes != last.bytes) {
       if (appeared < 0) appeared = elapsed;
       last_change = elapsed;
+      const bool black = now.black > black_area;
+      if (black && black_since < 0) black_since = elapsed;
+      if (!black && black_since >= 0) {
+        black_total += elapsed - black_since;
+        black_since = -1;
+      }
       last = std::move(now);
     } else if (last.yellow >= yellow_needed && elapsed - last_change >= settle_ms) {
-      std::printf("appeared_ms=%ld drawn_ms=%ld\n", appeared, last_change);
+      if (black_since >= 0) black_total += elapsed - black_since;
+      std::printf("appeared_ms=%ld drawn_ms=%ld black_ms=%ld\n", appeared, last_change, black_total);
       return 0;
     }
     if (elapsed > timeout_s * 1000) {

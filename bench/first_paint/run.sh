@@ -4,7 +4,8 @@
 # times on a private Xvfb display. An X client (first_paint_watch) takes pictures of the
 # display from the moment it starts the program and reports when the window first
 # appeared and when it was last changed before the screen stood still with the grid's
-# highlighted row on it. Prints every run and the medians.
+# highlighted row on it, and how long a large black area (a window shown before it was
+# painted) was on screen. Prints every run and the medians.
 #   bench/first_paint/run.sh [RUNS]        (default 5 runs a list)
 set -euo pipefail
 
@@ -55,6 +56,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 for list in demo big; do
   drawn=()
   appeared=()
+  black=()
   for run in $(seq "$runs"); do
     (
       cd "$bench_dir/$list"
@@ -68,7 +70,9 @@ for list in demo big; do
     echo "$list run $run: $result"
     appeared+=("$(sed -n 's/.*appeared_ms=\([0-9]*\).*/\1/p' <<<"$result")")
     drawn+=("$(sed -n 's/.*drawn_ms=\([0-9]*\).*/\1/p' <<<"$result")")
+    black+=("$(sed -n 's/.*black_ms=\([0-9]*\).*/\1/p' <<<"$result")")
   done
   echo "$list: median appeared $(printf '%s\n' "${appeared[@]}" | median) ms," \
-       "median fully drawn $(printf '%s\n' "${drawn[@]}" | median) ms ($runs runs)"
+       "median fully drawn $(printf '%s\n' "${drawn[@]}" | median) ms," \
+       "median black $(printf '%s\n' "${black[@]}" | median) ms ($runs runs)"
 done
