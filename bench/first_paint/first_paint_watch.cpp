@@ -1,7 +1,7 @@
 // first_paint_watch: starts a command and watches the X display until the program's
 // window is fully drawn, then prints how long that took.
 //
-//   first_paint_watch [--settle-ms N] [--timeout-s N] -- command [arguments...]
+//   first_paint_watch [--settle-ms N] [--timeout-s N] [--frames DIR] -- command [arguments...]
 //
 // It takes a picture of the root window before the start and every few milliseconds
 // after it. "appeared" is the first picture that differs from the one before the start;
@@ -11,7 +11,8 @@
 // "appeared_ms=A drawn_ms=D black_ms=B" and exits 0, where B is how long the screen
 // showed a large black area that was not there before the start (a window shown before
 // it was painted: Wine fills such windows black); exits 1 on time-out, 2 on bad usage. The
-// command is left running: the caller closes it.
+// command is left running: the caller closes it. With --frames, every changed picture is
+// also written to DIR as T.ppm (T = milliseconds since the start), to see what changed.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <sys/types.h>
@@ -60,6 +61,21 @@ Picture Take(Display* display, Window root, int width, int height) {
   return picture;
 }
 
+void WritePpm(const std::string& path, const Picture& picture, int width, int height) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return;
+  std::fprintf(file, "P6\n%d %d\n255\n", width, height);
+  const size_t stride = picture.bytes.size() / static_cast<size_t>(height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const char* pixel = picture.bytes.data() + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 4;
+      const char rgb[3] = {pixel[2], pixel[1], pixel[0]};
+      std::fwrite(rgb, 1, 3, file);
+    }
+  }
+  std::fclose(file);
+}
+
 long Milliseconds(Clock::time_point from, Clock::time_point to) {
   return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count());
 }
@@ -68,6 +84,7 @@ long Milliseconds(Clock::time_point from, Clock::time_point to) {
 
 int main(int argc, char** argv) {
   long settle_ms = 1500;
+  std::string frames;
   long timeout_s = 60;
   int first = 1;
   for (; first < argc; ++first) {
@@ -78,6 +95,8 @@ int main(int argc, char** argv) {
     if (first + 1 >= argc) return 2;
     if (std::strcmp(argv[first], "--settle-ms") == 0) {
       settle_ms = std::atol(argv[++first]);
+    } else if (std::strcmp(argv[first], "--frames") == 0) {
+      frames = argv[++first];
     } else if (std::strcmp(argv[first], "--timeout-s") == 0) {
       timeout_s = std::atol(argv[++first]);
     } else {
@@ -126,6 +145,9 @@ int main(int argc, char** argv) {
       if (!black && black_since >= 0) {
         black_total += elapsed - black_since;
         black_since = -1;
+      }
+      if (!frames.empty() && now.bytes.size() == static_cast<size_t>(width) * static_cast<size_t>(height) * 4) {
+        WritePpm(frames + "/" + std::to_string(elapsed) + ".ppm", now, width, height);
       }
       last = std::move(now);
     } else if (last.yellow >= yellow_needed && elapsed - last_change >= settle_ms) {

@@ -7,6 +7,9 @@
 # highlighted row on it, and how long a large black area (a window shown before it was
 # painted) was on screen. Prints every run and the medians.
 #   bench/first_paint/run.sh [RUNS]        (default 5 runs a list)
+# SORVANO_BENCH_CPU_PERCENT=N runs the program (not the X server, not wineserver) with
+# N per cent of one core, through a cgroup v1 cpu controller, to see what a slower
+# machine (or Wine under an emulator) would show.
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
@@ -51,6 +54,16 @@ export LANG=$SORVANO_WINE_LANG LC_ALL=''
 sorvano_start_xvfb
 sorvano_start_wineserver
 
+launch=()
+if [ -n "${SORVANO_BENCH_CPU_PERCENT:-}" ]; then
+  group=/sys/fs/cgroup/cpu/sorvano-bench
+  mkdir -p "$group" && echo 100000 > "$group/cpu.cfs_period_us" &&
+    echo $((SORVANO_BENCH_CPU_PERCENT * 1000)) > "$group/cpu.cfs_quota_us" ||
+    sorvano_die "no cgroup v1 cpu controller to slow the program down"
+  launch=(sh -c 'echo $$ > "$0/tasks" && exec "$@"' "$group")
+  sorvano_log "the program runs with $SORVANO_BENCH_CPU_PERCENT % of one core"
+fi
+
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
 for list in demo big; do
@@ -61,7 +74,7 @@ for list in demo big; do
     (
       cd "$bench_dir/$list"
       rm -f Sorvano.ini
-      "$watch" --timeout-s 120 -- wine ./Sorvano.exe list.scsv
+      "$watch" --timeout-s 120 -- "${launch[@]}" wine ./Sorvano.exe list.scsv
     ) > "$bench_dir/result.txt"
     result=$(cat "$bench_dir/result.txt")
     wine "$bin/winctl.exe" close TStation 30 >/dev/null 2>&1 || sorvano_die "the window did not close"
