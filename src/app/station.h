@@ -23,6 +23,9 @@
 #include "ui/timer.h"
 
 class TSorvaB;
+namespace targets {
+struct LoadedList;
+}
 
 class TStation : public ui::TForm {
  public:
@@ -98,10 +101,10 @@ class TStation : public ui::TForm {
   // List file and model (targets/list_file.cpp).
   bool LoadListAtStartup();
   void O1Click(ui::Widget* sender);
+  // Opens `file_name` in place of the open list, offering the open dialog while it is not
+  // a usable list (the recent-file commands).
+  void OpenListFile(const std::string& file_name);
   void Save1Click(ui::Widget* sender);
-  bool PrepareList();
-  void ReadTargetLines();
-  bool ShowOpenDialog();
   void RestoreCurrentRow();
   void UpdateRecentFiles();
 
@@ -150,6 +153,14 @@ class TStation : public ui::TForm {
   int panel_height_ = 36;
   int status_height_ = 22;
   int combo_width_ = 160;
+
+  // Loading another list: nothing of the open list changes until a candidate is usable
+  // and the operator has settled its unsaved changes.
+  void SwitchList(std::string candidate, bool show_dialog_first);
+  bool ShowOpenDialog(std::string& file_name);
+  bool SettleUnsavedChanges();
+  void AdoptList(targets::LoadedList&& list);
+  void ShowAdoptedList();
 
   void CreateMenuItems();
   void ConnectEvents();

@@ -1,7 +1,7 @@
 #include "tally_cli.h"
 
 #include <filesystem>
-#include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -96,21 +96,21 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return kExitSettings;
   }
 
-  // The list is read and prepared as the program does after opening it.
-  std::vector<std::string> lines;
-  targets::PreparedList list;
+  // The list is read and prepared by the code that opens it in the program.
+  std::optional<targets::LoadedList> loaded;
   try {
-    lines = targets::ReadListFile(command->list_file);
+    loaded = targets::LoadUsableList(command->list_file);
   } catch (const FileError& failure) {
     say(err, std::string("sorvano-tally: ") + failure.what());
     return kExitList;
   }
-  list = targets::PrepareList(lines);
-  if (list.unusable) {
+  if (!loaded) {
     say(err, "sorvano-tally: " + command->list_file + ": not a usable list (it needs a header and " +
                  std::to_string(targets::kMinListLines - 1) + " targets)");
     return kExitList;
   }
+  std::vector<std::string>& lines = loaded->lines;
+  const targets::PreparedList& list = loaded->prepared;
   if (list.lines_cut) {
     say(err, "sorvano-tally: " + command->list_file + ": only the first " +
                  std::to_string(targets::kMaxListLines - 1) + " targets are used");
