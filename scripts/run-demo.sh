@@ -65,8 +65,7 @@ if [ -n "$interactive" ]; then
 fi
 
 winctl=$bin/winctl.exe
-wine "$winctl" wait-window TStation 60 || sorvano_die "the main window did not come up within 60 s"
-sleep 2  # let the grid paint
+wine "$winctl" wait-drawn TStation 60 || sorvano_die "the main window was not drawn within 60 s"
 shot=$run_dir/screenshot.png
 sorvano_screenshot "$shot"
 echo "screenshot: $shot"

@@ -31,19 +31,34 @@ step() {
   return 1
 }
 
-# ctest with its output kept, so that the counts can be added up for the summary.
+# The value of a count attribute of the test suite in ctest's JUnit report (0 if absent).
+junit_count() {
+  local value
+  value=$(grep -o "[[:space:]]$2=\"[0-9]*\"" "$1" | head -n1 | tr -dc '0-9')
+  echo "${value:-0}"
+}
+
+# ctest with its output kept and a JUnit report, whose counts are added up for the
+# summary (the report is ctest's own record of every test, whatever its console says).
 run_ctest() {
   local tree=$1
   shift
   local log=$tree/ctest-output.log
-  "$@" ctest --test-dir "$tree" -j "$SORVANO_JOBS" --timeout 600 --output-on-failure 2>&1 | tee "$log"
+  local junit=$tree/ctest-junit.xml
+  rm -f "$junit"
+  "$@" ctest --test-dir "$tree" -j "$SORVANO_JOBS" --timeout 600 --output-on-failure \
+    --output-junit "$junit" 2>&1 | tee "$log"
   local status=${PIPESTATUS[0]}
-  local counts
-  counts=$(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' "$log" | tail -n1)
-  if [ -n "$counts" ]; then
-    local failed=${counts% *} total=${counts#* }
-    passed_total=$((passed_total + total - failed))
+  if [ -f "$junit" ]; then
+    local total failed skipped disabled
+    total=$(junit_count "$junit" tests)
+    failed=$(junit_count "$junit" failures)
+    skipped=$(junit_count "$junit" skipped)
+    disabled=$(junit_count "$junit" disabled)
+    passed_total=$((passed_total + total - failed - skipped - disabled))
     failed_total=$((failed_total + failed))
+  elif [ "$status" -ne 0 ]; then
+    failed_total=$((failed_total + 1))  # ctest itself failed before it could report
   fi
   return "$status"
 }

@@ -1,8 +1,102 @@
 // The main window's menu bar, built in the order the operator sees it.
+#include <vector>
+
 #include "app/command_ids.h"
 #include "app/station.h"
 
 using namespace app;
+
+namespace {
+
+// The area-jump menu: a submenu per call area with its prefectures, in the order shown;
+// an area without prefectures (8, Hokkaido) is an item of its own. The jump commands are
+// numbered through the table in order, from kCmdJumpArea.
+struct AreaMenu {
+  const char* caption;
+  std::vector<const char*> prefectures;
+};
+
+const std::vector<AreaMenu>& AreaMenuTable() {
+  static const std::vector<AreaMenu> menus = {
+      {"&1\x83G\x83\x8a\x83" "A",  // &1エリア
+       {
+           "10 \x93\x8c\x8b\x9e\x93s",  // 10 東京都
+           "11 \x90_\x93\xde\x90\xec\x8c\xa7",  // 11 神奈川県
+           "12 \x90\xe7\x97t\x8c\xa7",  // 12 千葉県
+           "13 \x8d\xe9\x8b\xca\x8c\xa7",  // 13 埼玉県
+           "14 \x88\xef\x8f\xe9\x8c\xa7",  // 14 茨城県
+           "15 \x93\xc8\x96\xd8\x8c\xa7",  // 15 栃木県
+           "16 \x8cQ\x94n\x8c\xa7",  // 16 群馬県
+           "17 \x8eR\x97\x9c\x8c\xa7",  // 17 山梨県
+       }},
+      {"&2\x83G\x83\x8a\x83" "A",  // &2エリア
+       {
+           "18 \x90\xc3\x89\xaa\x8c\xa7",  // 18 静岡県
+           "19 \x8a\xf2\x95\x8c\x8c\xa7",  // 19 岐阜県
+           "20 \x88\xa4\x92m\x8c\xa7",  // 20 愛知県
+           "21 \x8eO\x8f" "d\x8c\xa7",  // 21 三重県
+       }},
+      {"&3\x83G\x83\x8a\x83" "A",  // &3エリア
+       {
+           "22 \x8b\x9e\x93s\x95{",  // 22 京都府
+           "23 \x8e\xa0\x89\xea\x8c\xa7",  // 23 滋賀県
+           "24 \x93\xde\x97\xc7\x8c\xa7",  // 24 奈良県
+           "25 \x91\xe5\x8d\xe3\x95{",  // 25 大阪府
+           "26 \x98" "a\x89\xcc\x8eR\x8c\xa7",  // 26 和歌山県
+           "27 \x95\xba\x8c\xc9\x8c\xa7",  // 27 兵庫県
+       }},
+      {"&4\x83G\x83\x8a\x83" "A",  // &4エリア
+       {
+           "31 \x89\xaa\x8eR\x8c\xa7",  // 31 岡山県
+           "32 \x93\x87\x8d\xaa\x8c\xa7",  // 32 島根県
+           "33 \x8eR\x8c\xfb\x8c\xa7",  // 33 山口県
+           "34 \x92\xb9\x8e\xe6\x8c\xa7",  // 34 鳥取県
+           "35 \x8dL\x93\x87\x8c\xa7",  // 35 広島県
+       }},
+      {"&5\x83G\x83\x8a\x83" "A",  // &5エリア
+       {
+           "36 \x8d\x81\x90\xec\x8c\xa7",  // 36 香川県
+           "37 \x93\xbf\x93\x87\x8c\xa7",  // 37 徳島県
+           "38 \x88\xa4\x95Q\x8c\xa7",  // 38 愛媛県
+           "39 \x8d\x82\x92m\x8c\xa7",  // 39 高知県
+       }},
+      {"&6\x83G\x83\x8a\x83" "A",  // &6エリア
+       {
+           "40 \x95\x9f\x89\xaa\x8c\xa7",  // 40 福岡県
+           "41 \x8d\xb2\x89\xea\x8c\xa7",  // 41 佐賀県
+           "42 \x92\xb7\x8d\xe8\x8c\xa7",  // 42 長崎県
+           "43 \x8c" "F\x96{\x8c\xa7",  // 43 熊本県
+           "44 \x91\xe5\x95\xaa\x8c\xa7",  // 44 大分県
+           "45 \x8b{\x8d\xe8\x8c\xa7",  // 45 宮崎県
+           "46 \x8e\xad\x8e\x99\x93\x87\x8c\xa7",  // 46 鹿児島県
+           "47 \x89\xab\x93\xea\x8c\xa7",  // 47 沖縄県
+       }},
+      {"&7\x83G\x83\x8a\x83" "A",  // &7エリア
+       {
+           "02 \x90\xc2\x90X\x8c\xa7",  // 02 青森県
+           "03 \x8a\xe2\x8e\xe8\x8c\xa7",  // 03 岩手県
+           "04 \x8fH\x93" "c\x8c\xa7",  // 04 秋田県
+           "05 \x8eR\x8c`\x8c\xa7",  // 05 山形県
+           "06 \x8b{\x8f\xe9\x8c\xa7",  // 06 宮城県
+           "07 \x95\x9f\x93\x87\x8c\xa7",  // 07 福島県
+       }},
+      {"&8\x83G\x83\x8a\x83" "A\x81@\x96k\x8a" "C\x93\xb9", {}},  // &8エリア　北海道
+      {"&9\x83G\x83\x8a\x83" "A",  // &9エリア
+       {
+           "28 \x95x\x8eR\x8c\xa7",  // 28 富山県
+           "29 \x95\x9f\x88\xe4\x8c\xa7",  // 29 福井県
+           "30 \x90\xce\x90\xec\x8c\xa7",  // 30 石川県
+       }},
+      {"&0\x83G\x83\x8a\x83" "A",  // &0エリア
+       {
+           "08 \x90V\x8a\x83\x8c\xa7",  // 08 新潟県
+           "09 \x92\xb7\x96\xec\x8c\xa7",  // 09 長野県
+       }},
+  };
+  return menus;
+}
+
+}  // namespace
 
 void TStation::CreateMenuItems() {
   auto item = [](std::unique_ptr<ui::TMenuItem>& slot, ui::Widget& parent, int command,
@@ -43,62 +137,17 @@ void TStation::CreateMenuItems() {
   item(D1, *E11, kCmdD1, "\x81@\x95\xd2\x8fW\x83" "f\x81[\x83^\x82\xf0\x8d\xed\x8f\x9c(&D)", "", 0);  // 　編集データを削除(&D)
   item(W1, *E11, kCmdW1, "\x81@&Wkd/Cfm\x8f\x89\x8a\xfa\x89\xbb", "", 0);  // 　&Wkd/Cfm初期化
   item(Jump1, MainM1, kCmdNone, "\x83G\x83\x8a\x83" "A\x95\xcaJump(&P)", "", 0);  // エリア別Jump(&P)
-  AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, "&1\x83G\x83\x8a\x83" "A"));  // &1エリア
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 0, "10 \x93\x8c\x8b\x9e\x93s"));  // 10 東京都
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 1, "11 \x90_\x93\xde\x90\xec\x8c\xa7"));  // 11 神奈川県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 2, "12 \x90\xe7\x97t\x8c\xa7"));  // 12 千葉県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 3, "13 \x8d\xe9\x8b\xca\x8c\xa7"));  // 13 埼玉県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 4, "14 \x88\xef\x8f\xe9\x8c\xa7"));  // 14 茨城県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 5, "15 \x93\xc8\x96\xd8\x8c\xa7"));  // 15 栃木県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 6, "16 \x8cQ\x94n\x8c\xa7"));  // 16 群馬県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 7, "17 \x8eR\x97\x9c\x8c\xa7"));  // 17 山梨県
-  AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, "&2\x83G\x83\x8a\x83" "A"));  // &2エリア
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 8, "18 \x90\xc3\x89\xaa\x8c\xa7"));  // 18 静岡県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 9, "19 \x8a\xf2\x95\x8c\x8c\xa7"));  // 19 岐阜県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 10, "20 \x88\xa4\x92m\x8c\xa7"));  // 20 愛知県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 11, "21 \x8eO\x8f" "d\x8c\xa7"));  // 21 三重県
-  AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, "&3\x83G\x83\x8a\x83" "A"));  // &3エリア
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 12, "22 \x8b\x9e\x93s\x95{"));  // 22 京都府
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 13, "23 \x8e\xa0\x89\xea\x8c\xa7"));  // 23 滋賀県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 14, "24 \x93\xde\x97\xc7\x8c\xa7"));  // 24 奈良県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 15, "25 \x91\xe5\x8d\xe3\x95{"));  // 25 大阪府
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 16, "26 \x98" "a\x89\xcc\x8eR\x8c\xa7"));  // 26 和歌山県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 17, "27 \x95\xba\x8c\xc9\x8c\xa7"));  // 27 兵庫県
-  AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, "&4\x83G\x83\x8a\x83" "A"));  // &4エリア
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 18, "31 \x89\xaa\x8eR\x8c\xa7"));  // 31 岡山県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 19, "32 \x93\x87\x8d\xaa\x8c\xa7"));  // 32 島根県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 20, "33 \x8eR\x8c\xfb\x8c\xa7"));  // 33 山口県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 21, "34 \x92\xb9\x8e\xe6\x8c\xa7"));  // 34 鳥取県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 22, "35 \x8dL\x93\x87\x8c\xa7"));  // 35 広島県
-  AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, "&5\x83G\x83\x8a\x83" "A"));  // &5エリア
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 23, "36 \x8d\x81\x90\xec\x8c\xa7"));  // 36 香川県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 24, "37 \x93\xbf\x93\x87\x8c\xa7"));  // 37 徳島県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 25, "38 \x88\xa4\x95Q\x8c\xa7"));  // 38 愛媛県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 26, "39 \x8d\x82\x92m\x8c\xa7"));  // 39 高知県
-  AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, "&6\x83G\x83\x8a\x83" "A"));  // &6エリア
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 27, "40 \x95\x9f\x89\xaa\x8c\xa7"));  // 40 福岡県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 28, "41 \x8d\xb2\x89\xea\x8c\xa7"));  // 41 佐賀県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 29, "42 \x92\xb7\x8d\xe8\x8c\xa7"));  // 42 長崎県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 30, "43 \x8c" "F\x96{\x8c\xa7"));  // 43 熊本県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 31, "44 \x91\xe5\x95\xaa\x8c\xa7"));  // 44 大分県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 32, "45 \x8b{\x8d\xe8\x8c\xa7"));  // 45 宮崎県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 33, "46 \x8e\xad\x8e\x99\x93\x87\x8c\xa7"));  // 46 鹿児島県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 34, "47 \x89\xab\x93\xea\x8c\xa7"));  // 47 沖縄県
-  AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, "&7\x83G\x83\x8a\x83" "A"));  // &7エリア
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 35, "02 \x90\xc2\x90X\x8c\xa7"));  // 02 青森県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 36, "03 \x8a\xe2\x8e\xe8\x8c\xa7"));  // 03 岩手県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 37, "04 \x8fH\x93" "c\x8c\xa7"));  // 04 秋田県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 38, "05 \x8eR\x8c`\x8c\xa7"));  // 05 山形県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 39, "06 \x8b{\x8f\xe9\x8c\xa7"));  // 06 宮城県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 40, "07 \x95\x9f\x93\x87\x8c\xa7"));  // 07 福島県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdJumpArea + 41, "&8\x83G\x83\x8a\x83" "A\x81@\x96k\x8a" "C\x93\xb9", "", 1));  // &8エリア　北海道
-  AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, "&9\x83G\x83\x8a\x83" "A"));  // &9エリア
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 42, "28 \x95x\x8eR\x8c\xa7"));  // 28 富山県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 43, "29 \x95\x9f\x88\xe4\x8c\xa7"));  // 29 福井県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 44, "30 \x90\xce\x90\xec\x8c\xa7"));  // 30 石川県
-  AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, "&0\x83G\x83\x8a\x83" "A"));  // &0エリア
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 45, "08 \x90V\x8a\x83\x8c\xa7"));  // 08 新潟県
-  AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + 46, "09 \x92\xb7\x96\xec\x8c\xa7"));  // 09 長野県
+  int jump = 0;
+  for (const AreaMenu& area : AreaMenuTable()) {
+    if (area.prefectures.empty()) {
+      AreaItems.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdJumpArea + jump++, area.caption, "", 1));
+      continue;
+    }
+    AreaMenus.push_back(std::make_unique<ui::TMenuItem>(*Jump1, kCmdNone, area.caption));
+    for (const char* prefecture : area.prefectures) {
+      AreaItems.push_back(std::make_unique<ui::TMenuItem>(*AreaMenus.back(), kCmdJumpArea + jump++, prefecture));
+    }
+  }
   item(Sent1, MainM1, kCmdSent1, "Korvax\x82\xc9\x91\x97\x82\xe9(&T)", "Ctrl+T", 0);  // Korvaxに送る(&T)
   item(J1, MainM1, kCmdJ1, "\x83W\x83\x83\x83\x93\x83v(&J)", "Ctrl+J", 0);  // ジャンプ(&J)
   item(Korvax1, MainM1, kCmdKorvax1, "Korvax\x82\xf0\x91O\x96\xca(&Z)", "Ctrl+H", 0);  // Korvaxを前面(&Z)

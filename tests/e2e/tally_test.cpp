@@ -11,6 +11,7 @@
 #include "app/command_ids.h"
 #include "driver/app_process.h"
 #include "driver/build_paths.h"
+#include "driver/drawn.h"
 #include "driver/poll.h"
 #include "driver/program_folder.h"
 #include "driver/screen_capture.h"
@@ -123,7 +124,7 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
   const std::string list_before = *folder.Read(kDemoListName);
   auto app = Start();
   HWND dialog = OpenDialog(*app);
-  Sleep(4000);  // painted, also on a slow machine
+  e2e::WaitDrawn(dialog);  // painted, also on a slow machine
   EXPECT_TRUE(e2e::CaptureWindow(dialog).SaveBmp(e2e::PictureFolder() + L"\\TallyTest-dialog.bmp"));
   Click(dialog, kStartCaption);
   const MessageBoxView report = app->WaitMessageBox(e2e::Timeout{120000});
@@ -139,7 +140,7 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
   e2e::WaitFor("the worked count in the status line",
                [&] { return StatusText(*app).find(summary) != std::string::npos; });
   // The grid with its ◆ and ■ marks, for a person to look at, once it has repainted.
-  Sleep(1500);
+  e2e::WaitDrawn(app->WaitMainWindow());
   const std::wstring picture = e2e::PictureFolder() + L"\\TallyTest-marks.bmp";
   EXPECT_TRUE(e2e::CaptureWindow(app->WaitMainWindow()).SaveBmp(picture));
   std::printf("picture of the marks: %s\n", e2e::WideToUtf8(picture).c_str());

@@ -1,15 +1,18 @@
 // winctl: the end-to-end driver for shell scripts (run under Wine).
 //   winctl wait-window CLASS SECONDS  waits until a visible top-level window of CLASS is up
+//   winctl wait-drawn CLASS SECONDS   waits until that window is up and completely drawn
 //   winctl close CLASS SECONDS        closes that window as its close button does, answers
 //                                     a save question with No, and waits until it is gone
 // Exit code 0 on success, 1 on time-out, 2 on bad usage.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "driver/drawn.h"
 #include "driver/message_box.h"
 #include "driver/poll.h"
 #include "driver/text_codec.h"
@@ -36,6 +39,14 @@ int WaitWindow(const std::wstring& class_name, e2e::Timeout timeout) {
   return e2e::PollUntil([&] { return VisibleWindow(class_name) != nullptr; }, timeout) ? 0 : 1;
 }
 
+int WaitDrawn(const std::wstring& class_name, e2e::Timeout timeout) {
+  const auto start = std::chrono::steady_clock::now();
+  if (WaitWindow(class_name, timeout) != 0) return 1;
+  const auto left = timeout - std::chrono::duration_cast<e2e::Timeout>(std::chrono::steady_clock::now() - start);
+  e2e::WaitDrawn(VisibleWindow(class_name), std::max(left, e2e::Timeout{0}));
+  return 0;
+}
+
 int Close(const std::wstring& class_name, e2e::Timeout timeout) {
   HWND window = VisibleWindow(class_name);
   if (window == nullptr) return 0;
@@ -55,7 +66,7 @@ int Close(const std::wstring& class_name, e2e::Timeout timeout) {
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: winctl wait-window|close CLASS SECONDS\n");
+    std::fprintf(stderr, "usage: winctl wait-window|wait-drawn|close CLASS SECONDS\n");
     return 2;
   }
   const std::string command = argv[1];
@@ -63,6 +74,7 @@ int main(int argc, char** argv) {
   const e2e::Timeout timeout{std::atoi(argv[3]) * 1000};
   try {
     if (command == "wait-window") return WaitWindow(class_name, timeout);
+    if (command == "wait-drawn") return WaitDrawn(class_name, timeout);
     if (command == "close") return Close(class_name, timeout);
   } catch (const e2e::E2eError& error) {
     std::fprintf(stderr, "winctl: %s\n", error.what());

@@ -1,7 +1,10 @@
-// A plain, literal tally, step by step as the program's rules read: every target line
-// searched for every QSO, every entry appended by splitting and joining its line, every
-// duplicate pass comparing every pair of lines. It shares only the small rules (tally_rules.h)
-// with the engine. The differential test and the benchmark compare the engine against it.
+// A plain, literal tally for what the engine does in its own clever way and must be
+// checked against independently: finding the targets a QSO counts for (every target line
+// searched for every QSO, every entry appended by splitting and joining its line) and
+// removing duplicates (every pass comparing every pair of lines). The rest (the rules,
+// the abort flag, the progress bar, the QSO table, the counts and the report) is the
+// engine's own plumbing, reused. The differential test and the benchmark compare the
+// engine against it.
 #pragma once
 
 #include <algorithm>
@@ -17,6 +20,7 @@
 #include "tally/qso_record.h"
 #include "tally/tally_engine.h"
 #include "tally/tally_report.h"
+#include "tally/tally_support.h"
 #include "targets/comma_text.h"
 
 namespace reference {
@@ -27,7 +31,8 @@ class ReferenceTally {
  public:
   ReferenceTally(std::vector<std::string>& lines, QsoSource& source, const TallyOptions& options,
                  TallyCallbacks& callbacks)
-      : lines_(lines), source_(source), options_(options), callbacks_(callbacks) {}
+      : lines_(lines), source_(source), options_(options), callbacks_(callbacks),
+        cancelled_(callbacks), progress_(callbacks) {}
 
   ~ReferenceTally() {
     if (record_.Number(qso_field::kOpen) > 0) source_.KorvaxClose(record_.data(), 1);
@@ -37,7 +42,7 @@ class ReferenceTally {
 
   TallyResult Run() {
     result_.AwardKeyword = options_.AwardKeyword;
-    // A2
+    // Brackets that break the rule stop the tally before anything else.
     style_.worked = ParseBrackets(options_.WkdChars);
     style_.confirmed = ParseBrackets(options_.CfmChars);
     if (!style_.worked.IsUsable() || !style_.confirmed.IsUsable()) {
@@ -46,34 +51,34 @@ class ReferenceTally {
       result_.end = TallyEnd::kUnusableBrackets;
       return result_;
     }
-    // A3
+    // The list's type and the settings of this tally.
     slots_ = options_.AwdKeywords;
     slots_[kKeywordSlots - 1] = kFixedLastSlot;
     result_.list = ClassifyList(lines_, slots_);
     const bool excel = options_.ExcelTable && result_.list.ExcelTableAllowed();
     start_date_ = std::string(sjis::FirstChars(options_.start_date, 8));
-    // A6
+    // The start record.
     spin1_ = options_.start_record;
     if (spin1_ < 1) {
       spin1_ = 1;
       callbacks_.StartRecordReset();
     }
-    // A7, A8
+    // Sharing mode, give-up marks, mode filter, the open notice.
     source_.SetDbsShare(1);
     style_.GiveUpMarks = MakeGiveUpMarks(options_.GiveUpMarks);
     mode_filter_ = std::string(sjis::TrimBlanks(options_.ModeFilter));
     open_notice_ = true;
     callbacks_.SendOpenNotice();
-    // A9
+    // The award keyword and the kind of target it names.
     award_keyword_ = options_.AwardKeyword.substr(0, 6);
     result_.AwardKeyword = award_keyword_;
     {
       std::string keyword = award_keyword_;
       result_.TargetKind = ClassifyKeyword(keyword, slots_);
     }
-    // A11
+    // The band mask.
     mask_ = options_.band_mask == 0 ? kAllBands : options_.band_mask;
-    // A12
+    // The database, through the file dialog until one opens.
     std::string path = options_.database_path;
     while (source_.KorvaxOpen(0, record_.data(), path.c_str(), 1) != 0) {
       std::optional<std::string> chosen = callbacks_.ChooseDatabase(path);
@@ -83,14 +88,14 @@ class ReferenceTally {
       }
       path = *chosen;
     }
-    // A13
+    // Every worked field emptied.
     for (size_t i = 1; i < lines_.size(); ++i) {
       std::vector<std::string> fields = targets::SplitCommaText(lines_[i]);
       while (fields.size() < 5) fields.emplace_back();
       fields[4].clear();
       lines_[i] = targets::JoinCommaText(fields);
     }
-    // B
+    // One database pass per keyword: the award's, or on a mixed list each kind's.
     std::vector<std::string> keywords;
     if (!result_.list.MixedList) {
       keywords.push_back(award_keyword_);
@@ -108,15 +113,18 @@ class ReferenceTally {
         return result_;
       }
     }
-    // H
+    // Duplicates removed until a pass changes nothing.
     if (options_.NoDuplicates) {
       while (RemoveDuplicatesPass()) {
       }
     }
-    // I
+    // The QSO table for the clipboard.
     bool table_made = false;
-    if (result_.list.ZaList || excel) table_made = CopyQsoTable(excel);
-    // J1, J2
+    if (result_.list.ZaList || excel) {
+      result_.clipboard = tally::CopyQsoTable(lines_, source_, record_, style_, excel, progress_);
+      table_made = result_.clipboard.has_value();
+    }
+    // The counts and the report.
     const WorkedCounts counts = CountWorked(lines_, style_.confirmed.open);
     const int worked = counts.worked;
     const int confirmed = counts.confirmed;
@@ -125,7 +133,7 @@ class ReferenceTally {
     result_.confirmed = confirmed;
     result_.report = ReportText(worked, confirmed, options_.AwardName, table_made);
     result_.enable_save = worked >= 1 && !Cancel();
-    // J3, J4
+    // The database closed, the close notice sent.
     source_.KorvaxClose(record_.data(), 1);
     close_notice_ = true;
     callbacks_.SendCloseNotice();
@@ -135,14 +143,11 @@ class ReferenceTally {
   }
 
  private:
-  bool Cancel() {
-    if (!cancel_) cancel_ = callbacks_.CancelRequested();
-    return cancel_;
-  }
+  bool Cancel() { return cancelled_(); }
 
   int32_t Long(std::string_view text) { return source_.StrToLong(std::string(text).c_str()); }
 
-  // C; false when the tally was aborted.
+  // One pass over the database from the newest record down; false when it was aborted.
   bool TallyPass() {
     result_.TargetKind = kind_ = ClassifyKeyword(award_keyword_, options_.AwdKeywords);
     result_.AwardKeyword = award_keyword_;
@@ -204,7 +209,7 @@ class ReferenceTally {
     return true;
   }
 
-  // D
+  // Matching in the remarks: the code after the keyword, then every line that holds it.
   void RemarksMatch() {
     std::string text;
     size_t hit = std::string::npos;
@@ -246,7 +251,7 @@ class ReferenceTally {
     return "," + std::string(TrimRightBlanks(record_.Text(qso_field::kQthCode))) + ",";
   }
 
-  // F
+  // Matching on a ZA list: the QSO's QTH code in the ZA lines, for QSOs from 2014/09.
   void TallyZa() {
     const std::string date(record_.Text(qso_field::kDate));
     const int32_t mm = Long(date.size() > 3 ? date.substr(3) : "");
@@ -260,7 +265,8 @@ class ReferenceTally {
     }
   }
 
-  // G; false for before-2015.
+  // Matching on a one-target-per-city list: the QTH code in the lines of the keyword's
+  // kind, ward codes for their city when the list says so; false for QSOs before 2015.
   bool TallyPerCity() {
     if (Year() < 2015) return false;
     const std::string key = Key();
@@ -283,7 +289,8 @@ class ReferenceTally {
     return true;
   }
 
-  // H
+  // One duplicates pass: each line's first call taken away from the front of every other
+  // line's worked field.
   bool RemoveDuplicatesPass() {
     bool changed = false;
     callbacks_.SetProgressMax(static_cast<int>(lines_.size()));
@@ -309,45 +316,6 @@ class ReferenceTally {
     return changed;
   }
 
-  // I
-  bool CopyQsoTable(bool excel) {
-    std::vector<std::string> rows;
-    callbacks_.SetProgressMax(static_cast<int>(lines_.size()));
-    callbacks_.SetProgressPosition(0);
-    bool filled = false;
-    for (size_t i = 1; i < lines_.size(); ++i) {
-      std::string row;
-      std::vector<std::string> fields = targets::SplitCommaText(lines_[i]);
-      if (fields.size() > 4) {
-        std::string t(sjis::FirstChars(fields[4], 30));
-        const size_t colon = cp932::Find(t, ":");
-        if (colon != std::string::npos) t.resize(colon);
-        int32_t number = 0;
-        size_t p = cp932::Find(t, style_.worked.open);
-        if (p != std::string::npos) {
-          number = Long(std::string_view(t).substr(p + style_.worked.open.size()));
-        } else if ((p = cp932::Find(t, style_.confirmed.open)) != std::string::npos) {
-          number = Long(std::string_view(t).substr(p + style_.confirmed.open.size()));
-        }
-        if (source_.KRX_read(record_.data(), number, 3) == 0) {
-          row = sjis::PrintableText(record_.Text(qso_field::kCall)) + "\t" +
-                sjis::PrintableText(sjis::FirstChars(record_.Text(qso_field::kDate), 8)) + "\t";
-          if (excel) row += sjis::PrintableText(sjis::FirstChars(record_.Text(qso_field::kTime), 5)) + "\t";
-          row += sjis::PrintableText(record_.Text(qso_field::kFrequency)) + "\t" +
-                 sjis::PrintableText(record_.Text(qso_field::kMode));
-          filled = true;
-        }
-      }
-      rows.push_back(row);
-      callbacks_.SetProgressPosition(static_cast<int>(i));
-    }
-    if (!filled) return false;
-    std::string text;
-    for (const std::string& row : rows) text += row + "\r\n";
-    result_.clipboard = text;
-    return true;
-  }
-
   std::vector<std::string>& lines_;
   QsoSource& source_;
   const TallyOptions& options_;
@@ -362,7 +330,8 @@ class ReferenceTally {
   uint32_t mask_ = kAllBands;
   int32_t spin1_ = 1;
   int kind_ = 0;
-  bool cancel_ = false;
+  StickyCancel cancelled_;
+  Progress progress_;
   bool open_notice_ = false;
   bool close_notice_ = false;
 };
