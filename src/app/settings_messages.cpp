@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "app/texts.h"
 #include "ui/application.h"
 #include "ui/message_box.h"

@@ -3,7 +3,7 @@
 #include "app/file_names.h"
 #include "app/open_document.h"
 #include "app/settings_messages.h"
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "app/station.h"
 #include "app/texts.h"
 #include "base/cp932.h"

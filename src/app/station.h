@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "tally/award_state.h"
 #include "tally/tally_settings.h"
 #include "ui/controls.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "base/cp932.h"
 #include "base/sjis_text.h"
 #include "korvax50.h"

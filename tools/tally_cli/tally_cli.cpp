@@ -5,7 +5,7 @@
 #include <random>
 #include <sstream>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "base/file_error.h"
 #include "base/platform.h"
 #include "base/text_file.h"

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "base/sjis_text.h"
 #include "tally/tally_rules.h"
 #include "tally/tally_settings.h"

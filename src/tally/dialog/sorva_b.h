@@ -90,7 +90,7 @@ class TSorvaB : public ui::TForm {
   void FormShow();
   void FormCloseQuery(bool& can_close);
   void FormClose();
-  // The list's type flags from the main window's target lines (tally/dialog/sorva_b_tally.cpp).
+  // The list's type flags from the main window's target lines.
   void ClassifyList();
 
   // Controls (tally/dialog/sorva_b_controls.cpp, tally/dialog/sorva_b_fonts.cpp).
@@ -104,6 +104,7 @@ class TSorvaB : public ui::TForm {
   void BracketKeyPress(ui::Widget& sender, int& key);  // Edit2 and Edit3
   void Spin1KeyPress(ui::Widget& sender, int& key);
   void Edit5KeyPress(ui::Widget& sender, int& key);
+  void Spin1KeyDown(ui::Widget& sender, int& key, unsigned shift);
   void Edit5KeyDown(ui::Widget& sender, int& key, unsigned shift);
   void RefreshKoteiCaption();
 

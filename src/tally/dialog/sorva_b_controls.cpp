@@ -1,5 +1,5 @@
 // The tally dialog's controls that keep each other consistent (band boxes, the send
-// options, the portable/fixed box), the key filters of its edit boxes, and its events.
+// options, the portable/fixed box) and the key filters of its edit boxes.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -36,42 +36,6 @@ void MoveCaret(int key, const std::string& text, int& caret) {
 }
 
 }  // namespace
-
-void TSorvaB::ConnectEvents() {
-  OnShow = [this] { FormShow(); };
-  OnCloseQuery = [this](bool& can_close) { FormCloseQuery(can_close); };
-  OnClose = [this] { FormClose(); };
-
-  Button1.OnClick = [this](ui::Widget& sender) { Button1Click(sender); };
-  BitBtn1.OnClick = [this](ui::Widget& sender) { BitBtn1Click(sender); };
-  Speed1.OnClick = [this](ui::Widget& sender) { Speed1Click(sender); };
-  Speed2.OnClick = [this](ui::Widget& sender) { Speed1Click(sender); };
-  KoteiChk.OnClick = [this](ui::Widget& sender) { KoteiChkClick(sender); };
-  Radio0.OnClick = [this](ui::Widget& sender) { Radio0Click(sender); };
-  for (auto& box : BandChecks) {
-    box->OnClick = [this](ui::Widget& sender) { BandCheckClick(sender); };
-  }
-  Edit1.OnKeyPress = [this](ui::Widget& sender, int& key) { Edit1KeyPress(sender, key); };
-  Edit2.OnKeyPress = [this](ui::Widget& sender, int& key) { BracketKeyPress(sender, key); };
-  Edit3.OnKeyPress = [this](ui::Widget& sender, int& key) { BracketKeyPress(sender, key); };
-  Spin1.OnKeyPress = [this](ui::Widget& sender, int& key) { Spin1KeyPress(sender, key); };
-  Edit5.OnKeyPress = [this](ui::Widget& sender, int& key) { Edit5KeyPress(sender, key); };
-  Spin1.OnEnter = [this](ui::Widget&) { spin1_caret_ = 0; };
-  Edit5.OnEnter = [this](ui::Widget&) { edit5_caret_ = 0; };
-
-  // The dialog sees keys first: F1 opens the help from any of its controls.
-  for (ui::TWinControl* control : Controls()) {
-    control->OnKeyDown = [this, control](ui::Widget& sender, int& key, unsigned shift) {
-      if (key == ui::kVkF1) {
-        key = 0;
-        if (station_.Help1) station_.Help1->Click();
-        return;
-      }
-      if (control == &Spin1) MoveCaret(key, Spin1.Text(), spin1_caret_);
-      if (control == &Edit5) Edit5KeyDown(sender, key, shift);
-    };
-  }
-}
 
 void TSorvaB::BitBtn1Click(ui::Widget&) { Close(); }
 
@@ -132,6 +96,8 @@ void TSorvaB::Edit5KeyPress(ui::Widget&, int& key) {
   edit5_caret_ = box.caret;
   Edit5.SetCaret(box.caret);
 }
+
+void TSorvaB::Spin1KeyDown(ui::Widget&, int& key, unsigned) { MoveCaret(key, Spin1.Text(), spin1_caret_); }
 
 // Delete would break the yy/mm/dd form.
 void TSorvaB::Edit5KeyDown(ui::Widget&, int& key, unsigned) {

@@ -1,7 +1,7 @@
 #include "tally/dialog/sorva_b_open2.h"
 
 #include "app/file_names.h"
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "tally/dialog/sorva_b_texts.h"
 #include "ui/application.h"
 

@@ -76,6 +76,12 @@ void TSorvaB::FormShow() {
   ClassifyList();
 }
 
+void TSorvaB::ClassifyList() {
+  award_.List = tally::ClassifyList(station_.TargetLines, settings_.Slots());
+  Check17.SetEnabled(award_.List.ExcelTableAllowed());
+  CancelRequested = false;
+}
+
 void TSorvaB::TakeSettings() {
   const int combo = Combo1.ItemIndex();
   settings_.send_position = combo >= 0 ? combo : tally::TallySettings().send_position;

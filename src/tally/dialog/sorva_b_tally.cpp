@@ -78,12 +78,6 @@ std::string SelectedLine(const TStation& station) {
 
 }  // namespace
 
-void TSorvaB::ClassifyList() {
-  award_.List = tally::ClassifyList(station_.TargetLines, settings_.Slots());
-  Check17.SetEnabled(award_.List.ExcelTableAllowed());
-  CancelRequested = false;
-}
-
 void TSorvaB::Button1Click(ui::Widget&) {
   if (Button1.Tag == 1) {
     CancelRequested = true;

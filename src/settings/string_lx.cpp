@@ -1,4 +1,4 @@
-#include "app/string_lx.h"
+#include "settings/string_lx.h"
 
 #include "base/text_file.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/string_lx.h"
+#include "settings/string_lx.h"
 #include "base/status.h"
 
 class TKrxIni {

@@ -1,8 +1,8 @@
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <algorithm>
 
-#include "app/string_lx.h"
+#include "settings/string_lx.h"
 #include "base/file_error.h"
 #include "base/platform.h"
 #include "base/sjis_text.h"
