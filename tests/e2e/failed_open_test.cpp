@@ -14,12 +14,14 @@
 #include "app/command_ids.h"
 #include "driver/app_process.h"
 #include "driver/build_paths.h"
+#include "driver/controls.h"
 #include "driver/file_dialog.h"
 #include "driver/poll.h"
 #include "driver/program_folder.h"
 #include "driver/test_folder.h"
 #include "driver/text_codec.h"
 #include "driver/top_windows.h"
+#include "program_test.h"
 
 namespace {
 
@@ -69,20 +71,9 @@ const Sequence kSequences[] = {
     {"MissingNameThenBinaryThenMissingName", false, {{kMissing}, {kBinary, kMissing}}},
 };
 
-HWND FindButton(HWND parent, const wchar_t* caption) {
-  if (HWND direct = FindWindowExW(parent, nullptr, L"Button", caption)) return direct;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND found = FindButton(child, caption)) return found;
-  }
-  return nullptr;
-}
+using e2e::FindButton;
 
-bool AnyBoxVisible(AppProcess& app) {
-  for (HWND box : e2e::TopLevelWindows(app.id(), L"#32770")) {
-    if (IsWindowVisible(box)) return true;
-  }
-  return false;
-}
+bool AnyBoxVisible(AppProcess& app) { return e2e::AnyDialogVisible(app.id()); }
 
 // What the operator sees of the open list.
 struct Shown {
@@ -92,11 +83,10 @@ struct Shown {
 
 Shown ShownBy(AppProcess& app) {
   HWND window = app.WaitMainWindow();
-  HWND status = FindWindowExW(window, nullptr, L"msctls_statusbar32", nullptr);
   HWND panel = GetWindow(window, GW_CHILD);
   HWND edit = nullptr;
   for (; panel && !edit; panel = GetWindow(panel, GW_HWNDNEXT)) edit = FindWindowExW(panel, nullptr, L"Edit", nullptr);
-  return {app.Caption(), status ? e2e::WindowTextUtf8(status) : "", edit ? e2e::WindowTextUtf8(edit) : ""};
+  return {app.Caption(), e2e::StatusBarText(window), edit ? e2e::WindowTextUtf8(edit) : ""};
 }
 
 // The list with every record cut after its fourth field, so that a tally's marks show in
@@ -119,20 +109,19 @@ std::string WithoutMarks(const std::string& list) {
   return result;
 }
 
-class FailedOpenTest : public ::testing::TestWithParam<Sequence> {
+class FailedOpenTest : public e2e::ProgramTestOn<::testing::TestWithParam<Sequence>> {
  protected:
   void TearDown() override {
     if (locked_ != INVALID_HANDLE_VALUE) CloseHandle(locked_);
-    if (HasFailure() && folder_) folder_->Keep();
+    ProgramTestOn::TearDown();
   }
 
   void Install() {
-    folder_ = std::make_unique<TestFolder>(e2e::Utf8ToWide(std::string("FailedOpen.") + GetParam().name));
     e2e::ProgramSetup setup;
     setup.settings = "[Main]\r\nQSO=demo.mst\r\n";
     setup.data_files.push_back({e2e::SourceFile("demo/" + e2e::WideToUtf8(kDemoListName)), kDemoListName});
     setup.data_files.push_back({e2e::SourceFile("demo/demo.mst"), L"demo.mst"});
-    e2e::InstallProgram(*folder_, setup);
+    folder_ = &ProgramTestOn::Install(setup);
     folder_->Write(kDemoListName, WithoutMarks(*folder_->Read(kDemoListName)));
     for (const auto& [name, bytes] : kNotLists) folder_->Write(name, bytes);
     // A good list that another program holds open without sharing: it cannot be read.
@@ -201,7 +190,7 @@ class FailedOpenTest : public ::testing::TestWithParam<Sequence> {
     e2e::WaitFor("no dialog left", [&] { return !AnyBoxVisible(app); });
   }
 
-  std::unique_ptr<TestFolder> folder_;
+  TestFolder* folder_ = nullptr;
   HANDLE locked_ = INVALID_HANDLE_VALUE;
 };
 

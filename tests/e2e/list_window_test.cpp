@@ -11,12 +11,14 @@
 
 #include "driver/app_process.h"
 #include "driver/build_paths.h"
+#include "driver/controls.h"
 #include "driver/poll.h"
 #include "driver/program_folder.h"
 #include "driver/screen_capture.h"
 #include "driver/test_folder.h"
 #include "driver/text_codec.h"
 #include "driver/top_windows.h"
+#include "program_test.h"
 
 namespace {
 
@@ -26,49 +28,28 @@ using e2e::TestFolder;
 
 const std::wstring kDemoListName = L"\u9053\u306e\u99c5.scsv";  // 道の駅.scsv
 
-std::wstring TestName() {
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  return e2e::Utf8ToWide(std::string(info->test_suite_name()) + "." + info->name());
-}
-
-// The first child window (at any depth) of `class_name`, or nullptr.
 HWND FindChild(HWND parent, const wchar_t* class_name) {
   return FindWindowExW(parent, nullptr, class_name, nullptr);
 }
 
-HWND FindDescendant(HWND parent, const wchar_t* class_name) {
-  if (HWND direct = FindChild(parent, class_name)) return direct;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND found = FindDescendant(child, class_name)) return found;
-  }
-  return nullptr;
-}
-
-class ListWindowTest : public ::testing::Test {
+class ListWindowTest : public e2e::ProgramTest {
  protected:
-  void TearDown() override {
-    if (HasFailure() && folder_) folder_->Keep();
-  }
-
   TestFolder& Folder(const std::optional<std::string>& settings, bool nine_line_list = false) {
-    folder_ = std::make_unique<TestFolder>(TestName());
     e2e::ProgramSetup setup;
     setup.settings = settings;
     setup.data_files.push_back({e2e::SourceFile("demo/\xe9\x81\x93\xe3\x81\xae\xe9\xa7\x85.scsv"), kDemoListName});
-    e2e::InstallProgram(*folder_, setup);
+    TestFolder& folder = Install(setup);
     if (nine_line_list) {
       std::string list = "No,Name,Code,Place,Worked\r\n";
       for (int n = 1; n <= 8; ++n) list += "A-" + std::to_string(n) + ",N,01,P\r\n";
-      folder_->Write(L"short.scsv", list);
+      folder.Write(L"short.scsv", list);
     }
-    return *folder_;
+    return folder;
   }
 
   std::unique_ptr<AppProcess> Start(const std::vector<std::wstring>& arguments = {}) {
-    return std::make_unique<AppProcess>(folder_->PathOf(L"Sorvano.exe"), arguments, folder_->path());
+    return e2e::ProgramTest::Start(folder(), arguments);
   }
-
-  std::unique_ptr<TestFolder> folder_;
 };
 
 TEST_F(ListWindowTest, OpensWhereItWasWithItsColumnsAndMarksAndSavesElevenNumbers) {
@@ -91,7 +72,7 @@ TEST_F(ListWindowTest, OpensWhereItWasWithItsColumnsAndMarksAndSavesElevenNumber
     return e2e::WindowTextUtf8(status).find("\xe9\x81\x93\xe3\x81\xae\xe9\xa7\x85\xef\xbc\x9d") !=
            std::string::npos;  // 道の駅＝
   });
-  HWND edit = FindDescendant(window, L"Edit");
+  HWND edit = e2e::FindControl(window, L"Edit");
   ASSERT_NE(edit, nullptr);
   e2e::WaitFor("the current target above the grid",
                [&] { return !e2e::WindowTextUtf8(edit).empty(); });
@@ -109,7 +90,7 @@ TEST_F(ListWindowTest, OpensWhereItWasWithItsColumnsAndMarksAndSavesElevenNumber
 
 TEST_F(ListWindowTest, ANineLineListIsRefusedWithTheOpenDialog) {
   Folder(std::nullopt, true);
-  auto app = Start({folder_->PathOf(L"short.scsv")});
+  auto app = Start({folder().PathOf(L"short.scsv")});
   const MessageBoxView dialog = app->WaitMessageBox();
   for (HWND window : e2e::TopLevelWindows(app->id(), L"TStation")) {
     EXPECT_FALSE(IsWindowVisible(window));

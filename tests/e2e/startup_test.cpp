@@ -15,6 +15,7 @@
 #include "driver/program_folder.h"
 #include "driver/test_folder.h"
 #include "driver/text_codec.h"
+#include "program_test.h"
 
 namespace {
 
@@ -29,40 +30,15 @@ const std::string kAppTitle = "Sorvano";
 
 std::wstring DemoList() { return e2e::SourceFile("demo/" + kDemoListName); }
 
-std::wstring CurrentTestName() {
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::wstring name = e2e::Utf8ToWide(std::string(info->test_suite_name()) + "." + info->name());
-  for (wchar_t& c : name) {
-    if (c == L'/') c = L'_';
-  }
-  return name;
-}
-
-class StartupTest : public ::testing::Test {
+class StartupTest : public e2e::ProgramTest {
  protected:
-  void TearDown() override {
-    if (!HasFailure()) return;
-    for (auto& folder : folders_) {
-      folder->Keep();
-      std::printf("kept the test folder %s\n", e2e::WideToUtf8(folder->path()).c_str());
-    }
-  }
-
   // A fresh folder named after the test (plus `suffix`) holding the program, the chosen
   // library and the demo list under its default name.
   TestFolder& ProgramFolder(const std::wstring& suffix = L"", Library library = Library::kCurrent) {
-    folders_.push_back(std::make_unique<TestFolder>(CurrentTestName() + suffix));
-    TestFolder& folder = *folders_.back();
     e2e::ProgramSetup setup;
     setup.library = library;
     setup.data_files.push_back({DemoList(), e2e::Utf8ToWide(kDemoListName)});
-    e2e::InstallProgram(folder, setup);
-    return folder;
-  }
-
-  static std::unique_ptr<AppProcess> Start(const TestFolder& folder,
-                                           const std::vector<std::wstring>& arguments = {}) {
-    return std::make_unique<AppProcess>(folder.PathOf(L"Sorvano.exe"), arguments, folder.path());
+    return Install(setup, suffix);
   }
 
   static void ExpectBox(const MessageBoxView& box, const std::string& text) {
@@ -70,9 +46,6 @@ class StartupTest : public ::testing::Test {
     EXPECT_EQ(box.Caption(), kAppTitle);
     EXPECT_EQ(box.Buttons(), std::vector<int>{IDOK});
   }
-
- private:
-  std::vector<std::unique_ptr<TestFolder>> folders_;
 };
 
 TEST_F(StartupTest, ShowsTheMainWindowOnItsListAndEndsWithCodeZeroWhenClosed) {

@@ -11,6 +11,7 @@
 #include "app/command_ids.h"
 #include "driver/app_process.h"
 #include "driver/build_paths.h"
+#include "driver/controls.h"
 #include "driver/drawn.h"
 #include "driver/poll.h"
 #include "driver/program_folder.h"
@@ -19,6 +20,7 @@
 #include "driver/text_codec.h"
 #include "driver/top_windows.h"
 #include "mst_writer.h"
+#include "program_test.h"
 
 namespace {
 
@@ -36,45 +38,22 @@ const std::string kWorkedWith = "\xe7\xae\x87\xe6\x89\x80\xe3\x81\xae\xe3\x80\x8
                                 "\xe3\x81\xa6\xe3\x81\x84\xe3\x81\xbe\xe3\x81\x99\xe3\x80\x82";  // 箇所の「道の駅」と交信しています。
 const std::string kOpen2Title = "QSO\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf\xe3\x82\x92\xe9\x96\x8b\xe3\x81\x8f";  // QSOデータを開く
 
-std::wstring TestName() {
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  return e2e::Utf8ToWide(std::string(info->test_suite_name()) + "." + info->name());
-}
+using e2e::FindButton;
 
-HWND FindButton(HWND parent, const wchar_t* caption) {
-  if (HWND direct = FindWindowExW(parent, nullptr, L"Button", caption)) return direct;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND found = FindButton(child, caption)) return found;
-  }
-  return nullptr;
-}
+bool AnyBoxVisible(AppProcess& app) { return e2e::AnyDialogVisible(app.id()); }
 
-bool AnyBoxVisible(AppProcess& app) {
-  for (HWND box : e2e::TopLevelWindows(app.id(), L"#32770")) {
-    if (IsWindowVisible(box)) return true;
-  }
-  return false;
-}
-
-class TallyTest : public ::testing::Test {
+class TallyTest : public e2e::ProgramTest {
  protected:
-  void TearDown() override {
-    if (HasFailure() && folder_) folder_->Keep();
-  }
-
   TestFolder& Folder(const std::string& settings) {
-    folder_ = std::make_unique<TestFolder>(TestName());
     e2e::ProgramSetup setup;
     setup.settings = settings;
     setup.data_files.push_back({e2e::SourceFile("demo/" + e2e::WideToUtf8(kDemoListName)), kDemoListName});
     setup.data_files.push_back({e2e::SourceFile("demo/demo.mst"), L"demo.mst"});
-    e2e::InstallProgram(*folder_, setup);
-    return *folder_;
+    return Install(setup);
   }
 
   std::unique_ptr<AppProcess> Start() {
-    auto app = std::make_unique<AppProcess>(folder_->PathOf(L"Sorvano.exe"),
-                                            std::vector<std::wstring>{}, folder_->path());
+    auto app = e2e::ProgramTest::Start(folder());
     app->WaitMainWindow();
     return app;
   }
@@ -110,12 +89,7 @@ class TallyTest : public ::testing::Test {
     e2e::WaitFor("the main window enabled", [&] { return IsWindowEnabled(app.WaitMainWindow()) != 0; });
   }
 
-  static std::string StatusText(AppProcess& app) {
-    HWND status = FindWindowExW(app.WaitMainWindow(), nullptr, L"msctls_statusbar32", nullptr);
-    return status ? e2e::WindowTextUtf8(status) : std::string();
-  }
-
-  std::unique_ptr<TestFolder> folder_;
+  static std::string StatusText(AppProcess& app) { return e2e::StatusBarText(app.WaitMainWindow()); }
 };
 
 TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
@@ -245,9 +219,7 @@ TEST_F(TallyTest, AZaListPutsItsQsoTableOnTheClipboard) {
     for (const korvax::MstRecord& record : records) writer.Append(record);
     ASSERT_TRUE(writer.Finish());
   }
-  auto app = std::make_unique<AppProcess>(folder_->PathOf(L"Sorvano.exe"),
-                                          std::vector<std::wstring>{folder.PathOf(L"za.scsv")},
-                                          folder_->path());
+  auto app = e2e::ProgramTest::Start(folder, {folder.PathOf(L"za.scsv")});
   app->WaitMainWindow();
   HWND dialog = OpenDialog(*app);
   Click(dialog, kStartCaption);

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,32 +11,18 @@
 #include "app/station.h"
 #include "headless/grid_driver.h"
 #include "headless/headless_app.h"
+#include "support/temp_folder.h"
 #include "ui/application.h"
 
 class StationTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::filesystem::temp_directory_path() /
-              (std::string("sorvano_station_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    ui::Application().ExeName = Path("Sorvano.exe");
-  }
-  void TearDown() override {
-    ui::Application().DestroyForms();
-    std::filesystem::remove_all(folder_);
-  }
+  void SetUp() override { ui::Application().ExeName = Path("Sorvano.exe"); }
+  void TearDown() override { ui::Application().DestroyForms(); }
 
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string Path(const std::string& name) const { return folder_.Name(name); }
 
-  static void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  static std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  static void WriteFile(const std::string& path, const std::string& bytes) { PutBytes(path, bytes); }
+  static std::string ReadFile(const std::string& path) { return GetBytes(path); }
 
   // A list of `records` targets; record n gets `worked(n)` as field 4 when not empty.
   std::string ListText(int records, const std::vector<std::string>& worked = {}) const {
@@ -78,7 +61,7 @@ class StationTest : public ::testing::Test {
   headless::HeadlessBackend& backend() { return app_.backend(); }
 
   headless::ScopedHeadlessApp app_;
-  std::filesystem::path folder_;
+  TempFolder folder_;
   TStation* station_ = nullptr;
   TSorvaB* dialog_ = nullptr;
 };

@@ -1,11 +1,9 @@
 // A fresh folder under the system's temporary folder for one test, removed with
-// everything in it (read-only files too) when the test ends. Also small helpers to put
-// bytes into files and read them back without going through the code under test.
+// everything in it (read-only files too) when the test ends.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -59,18 +57,5 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-inline void PutBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string GetBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void MakeReadOnly(const std::filesystem::path& path) {
-  using std::filesystem::perms;
-  std::filesystem::permissions(path, perms::owner_write | perms::group_write | perms::others_write,
-                               std::filesystem::perm_options::remove);
-}
+// The byte helpers come with the folder, as every user of one needs them.
+#include "support/file_bytes.h"

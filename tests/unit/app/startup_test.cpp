@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/station.h"
 #include "headless/headless_app.h"
 #include "ui/application.h"
+#include "support/temp_folder.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -39,26 +38,13 @@ class FakeEnvironment : public app::StartupEnvironment {
 // A fresh folder that holds the program file's name (the file itself is not needed).
 class StartupFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("sorvano_startup_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    program_ = (folder_ / "Sorvano.exe").string();
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string IniPath() const { return (folder_ / "Korvaxw.ini").string(); }
-  void WriteIni(const std::string& text) const { std::ofstream(IniPath(), std::ios::binary) << text; }
-  std::string ReadIni() const {
-    std::ifstream in(IniPath(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  std::string IniPath() const { return folder_.Name("Korvaxw.ini"); }
+  void WriteIni(const std::string& text) const { PutBytes(IniPath(), text); }
+  std::string ReadIni() const { return GetBytes(IniPath()); }
 
   headless::ScopedHeadlessApp app_;
-  fs::path folder_;
-  std::string program_;
+  TempFolder folder_;
+  std::string program_ = folder_.Name("Sorvano.exe");
 };
 
 TEST(InstanceMutexName, ReplacesEveryBackslashButNotTrailBytes) {
@@ -116,7 +102,7 @@ TEST_F(StartupFolder, AlreadyRegisteredInAnyCaseWritesNothingButOpensHelp) {
   EXPECT_TRUE(app::RegisterWithLogger(program_, {"-Inst"}));
   EXPECT_EQ(ReadIni(), before);
   ASSERT_EQ(app_.backend().shell_opens.size(), 1u);
-  EXPECT_EQ(app_.backend().shell_opens[0], (folder_ / "sorvano.html").string());
+  EXPECT_EQ(app_.backend().shell_opens[0], folder_.Name("sorvano.html"));
   ASSERT_EQ(app_.backend().message_boxes.size(), 1u);
   EXPECT_EQ(app_.backend().message_boxes[0].caption, "Sorvano");
   EXPECT_EQ(app_.backend().message_boxes[0].flags, ui::kMbOk | ui::kMbIconError);
@@ -167,7 +153,7 @@ TEST(CheckInstanceAndLibrary, RequiresLibraryVersion337920) {
 TEST_F(StartupFolder, RunProgramCreatesBothFormsAndShowsTheMainWindow) {
   FakeEnvironment environment;
   environment.program_path = program_;
-  const std::string list_file = (folder_ / "list.scsv").string();
+  const std::string list_file = folder_.Name("list.scsv");
   {
     std::ofstream list(list_file, std::ios::binary);
     list << "No,Name,Code,Place,Worked\r\n";

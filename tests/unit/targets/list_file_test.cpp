@@ -21,7 +21,7 @@ TEST_F(StationTest, MissingListOffersTheDialogAndCancelEndsTheProgram) {
   ASSERT_EQ(backend().open_dialogs.size(), 1u);
   EXPECT_EQ(backend().open_dialogs[0].title, kOpen1Title);
   EXPECT_EQ(backend().open_dialogs[0].default_ext, "SCSV");
-  EXPECT_EQ(backend().open_dialogs[0].initial_dir, (folder_ / "").string());
+  EXPECT_EQ(backend().open_dialogs[0].initial_dir, (folder_.path() / "").string());
   EXPECT_TRUE(ui::Application().Terminated());
   EXPECT_FALSE(station.Visible());
   EXPECT_TRUE(backend().message_boxes.empty());
