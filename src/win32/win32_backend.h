@@ -70,6 +70,7 @@ class Win32Backend : public ui::Backend {
   void RunModalLoop(ui::WidgetId form) override;
   void EndModal(ui::WidgetId form) override;
   void ProcessMessages() override;
+  std::uint64_t TickCount() override;
   void SetCursor(ui::Cursor cursor) override;
   bool ShellOpen(std::string_view target) override;
   void Beep() override;
@@ -92,6 +93,7 @@ class Win32Backend : public ui::Backend {
     bool menu_rebuild_posted = false;
     HFONT font = nullptr;  // owned
     ui::Color font_color = 0;
+    int progress_max = -1;  // the range a progress bar was last given
   };
 
   static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

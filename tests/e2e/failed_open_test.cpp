@@ -83,9 +83,7 @@ struct Shown {
 
 Shown ShownBy(AppProcess& app) {
   HWND window = app.WaitMainWindow();
-  HWND panel = GetWindow(window, GW_CHILD);
-  HWND edit = nullptr;
-  for (; panel && !edit; panel = GetWindow(panel, GW_HWNDNEXT)) edit = FindWindowExW(panel, nullptr, L"Edit", nullptr);
+  HWND edit = e2e::FindDescendant(window, L"Edit");
   return {app.Caption(), e2e::StatusBarText(window), edit ? e2e::WindowTextUtf8(edit) : ""};
 }
 
@@ -149,14 +147,14 @@ class FailedOpenTest : public e2e::ProgramTestOn<::testing::TestWithParam<Sequen
       }
       return dialog != nullptr;
     });
-    PostMessageW(FindButton(dialog, kStartCaption), BM_CLICK, 0, 0);
+    PostMessageW(e2e::FindDescendant(dialog, L"Button", kStartCaption), BM_CLICK, 0, 0);
     const MessageBoxView report = app.WaitMessageBox(e2e::Timeout{120000});
     report.Press(IDOK);
     e2e::WaitFor("the Close button enabled", [&] {
-      HWND button = FindButton(dialog, kCloseCaption);
+      HWND button = e2e::FindDescendant(dialog, L"Button", kCloseCaption);
       return button != nullptr && IsWindowEnabled(button);
     });
-    PostMessageW(FindButton(dialog, kCloseCaption), BM_CLICK, 0, 0);
+    PostMessageW(e2e::FindDescendant(dialog, L"Button", kCloseCaption), BM_CLICK, 0, 0);
     e2e::WaitFor("the tally dialog closed", [&] { return !IsWindowVisible(dialog); });
   }
 

@@ -72,7 +72,7 @@ TEST_F(ListWindowTest, OpensWhereItWasWithItsColumnsAndMarksAndSavesElevenNumber
     return e2e::WindowTextUtf8(status).find("\xe9\x81\x93\xe3\x81\xae\xe9\xa7\x85\xef\xbc\x9d") !=
            std::string::npos;  // 道の駅＝
   });
-  HWND edit = e2e::FindControl(window, L"Edit");
+  HWND edit = e2e::FindDescendant(window, L"Edit");
   ASSERT_NE(edit, nullptr);
   e2e::WaitFor("the current target above the grid",
                [&] { return !e2e::WindowTextUtf8(edit).empty(); });

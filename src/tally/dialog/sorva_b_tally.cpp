@@ -15,6 +15,7 @@
 #include "targets/target_list.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
+#include "ui/message_pacer.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ class DialogCallbacks : public tally::TallyCallbacks {
  public:
   DialogCallbacks(TSorvaB& dialog, TStation& station) : dialog_(dialog), station_(station) {}
 
-  void ProcessMessages() override { ui::Application().ProcessMessages(); }
+  void ProcessMessages() override { pacer_.Pump(); }
   bool CancelRequested() override { return dialog_.CancelRequested; }
   void ShowProgress(bool visible) override { dialog_.Progress1.SetVisible(visible); }
   void SetProgressMax(int max) override { dialog_.Progress1.SetMax(max); }
@@ -44,6 +45,7 @@ class DialogCallbacks : public tally::TallyCallbacks {
 
   TSorvaB& dialog_;
   TStation& station_;
+  ui::MessagePacer pacer_;
 };
 
 // Button1 back to "start", the progress bar hidden and the cursor restored, however the

@@ -4,14 +4,6 @@
 
 namespace e2e {
 
-HWND FindControl(HWND parent, const wchar_t* class_name, const wchar_t* caption) {
-  if (HWND direct = FindWindowExW(parent, nullptr, class_name, caption)) return direct;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND found = FindControl(child, class_name, caption)) return found;
-  }
-  return nullptr;
-}
-
 std::string StatusBarText(HWND window) {
   HWND status = FindWindowExW(window, nullptr, L"msctls_statusbar32", nullptr);
   return status ? WindowTextUtf8(status) : std::string();

@@ -1,17 +1,17 @@
-// Finding the controls of another process's windows the way the tests look for them: by
-// class and caption at any depth, the status bar's text, a visible message box.
+// What the tests look for in another process's windows: a button by its caption at any
+// depth, the status bar's text, a visible message box.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "driver/top_windows.h"
+
 namespace e2e {
 
-// The first child window at any depth of `class_name` (and `caption`, when given), or
-// nullptr.
-HWND FindControl(HWND parent, const wchar_t* class_name, const wchar_t* caption = nullptr);
-inline HWND FindButton(HWND parent, const wchar_t* caption) { return FindControl(parent, L"Button", caption); }
+// A button of `parent`, at any depth, by its caption; nullptr when there is none.
+inline HWND FindButton(HWND parent, const wchar_t* caption) { return FindDescendant(parent, L"Button", caption); }
 
 // The text of the window's status bar, empty when it has none.
 std::string StatusBarText(HWND window);
