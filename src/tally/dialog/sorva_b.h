@@ -107,6 +107,9 @@ class TSorvaB : public ui::TForm {
   void Spin1KeyDown(ui::Widget& sender, int& key, unsigned shift);
   void Edit5KeyDown(ui::Widget& sender, int& key, unsigned shift);
   void RefreshKoteiCaption();
+  // KoteiChk's state and caption for a portable choice, and the choice it shows.
+  void ShowPortableChoice(tally::PortableChoice choice);
+  tally::PortableChoice PortableChoiceShown() const;
 
   // The tally command: starts a tally, or asks the running one to stop
   // (tally/dialog/sorva_b_tally.cpp).

@@ -35,22 +35,50 @@ void MoveCaret(int key, const std::string& text, int& caret) {
   }
 }
 
+// KoteiChk's three states are the three portable choices, each with its caption.
+struct KoteiLook {
+  tally::PortableChoice choice;
+  ui::CheckState state;
+  const char* caption;
+};
+constexpr KoteiLook kKoteiLooks[] = {
+    {tally::PortableChoice::kBoth, ui::CheckState::kUnchecked, tally::dialog_texts::kPortableAndFixed},
+    {tally::PortableChoice::kPortableOnly, ui::CheckState::kChecked, tally::dialog_texts::kPortableOnly},
+    {tally::PortableChoice::kFixedOnly, ui::CheckState::kGrayed, tally::dialog_texts::kFixedOnly},
+};
+
+// A typed-over box: the key goes through `type`, the box shows the result and the caret.
+void TypeOver(ui::TEdit& box, int& caret, int& key, void (*type)(tally::CaretText&, int)) {
+  tally::CaretText typed{box.Text(), caret};
+  type(typed, key);
+  key = 0;
+  if (typed.text != box.Text()) box.SetText(typed.text);
+  caret = typed.caret;
+  box.SetCaret(typed.caret);  // setting the text put the visible caret at the start
+}
+
 }  // namespace
 
 void TSorvaB::BitBtn1Click(ui::Widget&) { Close(); }
 
 void TSorvaB::RefreshKoteiCaption() {
-  switch (KoteiChk.State()) {
-    case ui::CheckState::kChecked:
-      KoteiChk.SetCaption(tally::dialog_texts::kPortableOnly);
-      break;
-    case ui::CheckState::kGrayed:
-      KoteiChk.SetCaption(tally::dialog_texts::kFixedOnly);
-      break;
-    default:
-      KoteiChk.SetCaption(tally::dialog_texts::kPortableAndFixed);
-      break;
+  for (const KoteiLook& look : kKoteiLooks) {
+    if (look.state == KoteiChk.State()) KoteiChk.SetCaption(look.caption);
   }
+}
+
+void TSorvaB::ShowPortableChoice(tally::PortableChoice choice) {
+  for (const KoteiLook& look : kKoteiLooks) {
+    if (look.choice == choice) KoteiChk.SetState(look.state);
+  }
+  RefreshKoteiCaption();
+}
+
+tally::PortableChoice TSorvaB::PortableChoiceShown() const {
+  for (const KoteiLook& look : kKoteiLooks) {
+    if (look.state == KoteiChk.State()) return look.choice;
+  }
+  return tally::PortableChoice::kBoth;
 }
 
 void TSorvaB::KoteiChkClick(ui::Widget&) { RefreshKoteiCaption(); }
@@ -80,21 +108,11 @@ void TSorvaB::BracketKeyPress(ui::Widget&, int& key) {
 }
 
 void TSorvaB::Spin1KeyPress(ui::Widget&, int& key) {
-  tally::CaretText box{Spin1.Text(), spin1_caret_};
-  tally::TypeStartRecordKey(box, key);
-  key = 0;
-  if (box.text != Spin1.Text()) Spin1.SetText(box.text);
-  spin1_caret_ = box.caret;
-  Spin1.SetCaret(box.caret);  // setting the text put the visible caret at the start
+  TypeOver(Spin1, spin1_caret_, key, tally::TypeStartRecordKey);
 }
 
 void TSorvaB::Edit5KeyPress(ui::Widget&, int& key) {
-  tally::CaretText box{Edit5.Text(), edit5_caret_};
-  tally::TypeStartDateKey(box, key);
-  key = 0;
-  if (box.text != Edit5.Text()) Edit5.SetText(box.text);
-  edit5_caret_ = box.caret;
-  Edit5.SetCaret(box.caret);
+  TypeOver(Edit5, edit5_caret_, key, tally::TypeStartDateKey);
 }
 
 void TSorvaB::Spin1KeyDown(ui::Widget&, int& key, unsigned) { MoveCaret(key, Spin1.Text(), spin1_caret_); }

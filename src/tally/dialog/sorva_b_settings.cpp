@@ -43,17 +43,7 @@ void TSorvaB::FormShow() {
   Combo1.SetItemIndex(settings_.send_position);
   ForEachOptionBox(*this, [this](auto& box, bool Settings::*option) { box.SetChecked(settings_.*option); });
   Radio7.SetEnabled(settings_.send_code_and_qth);
-  switch (settings_.Portable()) {
-    case tally::PortableChoice::kPortableOnly:
-      KoteiChk.SetState(ui::CheckState::kChecked);
-      break;
-    case tally::PortableChoice::kFixedOnly:
-      KoteiChk.SetState(ui::CheckState::kGrayed);
-      break;
-    case tally::PortableChoice::kBoth:
-      KoteiChk.SetState(ui::CheckState::kUnchecked);
-      break;
-  }
+  ShowPortableChoice(settings_.Portable());
 
   Spin1.SetText(std::to_string(std::max(1, settings_.start_record)));
   spin1_caret_ = 0;
@@ -72,7 +62,6 @@ void TSorvaB::FormShow() {
   for (int n = 0; n < kAwardSlots; ++n) {
     Awd[static_cast<size_t>(n)]->SetText(settings_.AwdKeywords[static_cast<size_t>(n)]);
   }
-  RefreshKoteiCaption();
   ClassifyList();
 }
 
@@ -86,8 +75,7 @@ void TSorvaB::TakeSettings() {
   const int combo = Combo1.ItemIndex();
   settings_.send_position = combo >= 0 ? combo : tally::TallySettings().send_position;
   ForEachOptionBox(*this, [this](auto& box, bool Settings::*option) { settings_.*option = box.Checked(); });
-  settings_.portable_only = KoteiChk.Checked();
-  settings_.fixed_only = KoteiChk.State() == ui::CheckState::kGrayed;
+  settings_.SetPortable(PortableChoiceShown());
 
   settings_.ModeFilter = tally::ModeFilterOf(Edit1.Text());
   uint32_t bands = 0;
