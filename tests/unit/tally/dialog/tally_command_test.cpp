@@ -112,16 +112,22 @@ TEST_F(TallyCommandTest, MissingDatabaseOffersOpen2) {
   EXPECT_EQ(backend().message_boxes.size(), 1u);
 }
 
-TEST_F(TallyCommandTest, BlankBracketsCloseTheDialogInsteadOfTallying) {
+// Brackets against the rule (a blank opening one, or a double-byte pair pasted in past
+// the key filter, as the settings file and the command line are held to) close the dialog
+// instead of tallying; the next show gives the defaults.
+TEST_F(TallyCommandTest, BracketsAgainstTheRuleCloseTheDialogInsteadOfTallying) {
   StartOn(WriteDatabase({Qso("JA1AAA", "A-1,")}));
-  WorkDialog([](TSorvaB& dialog) {
-    dialog.Edit3.SetText(" )");
-    dialog.Button1.Click();
-    EXPECT_FALSE(dialog.Visible());
-  });
-  EXPECT_EQ(Field4(1), "");
-  EXPECT_TRUE(backend().message_boxes.empty());
-  EXPECT_EQ(Set("CfmChr"), " )");  // saved by the close
+  for (const char* pair : {" )", "\x81s\x81t"}) {  // 《》
+    WorkDialog([&](TSorvaB& dialog) {
+      dialog.Edit3.SetText(pair);
+      dialog.Button1.Click();
+      EXPECT_FALSE(dialog.Visible());
+    });
+    EXPECT_EQ(Field4(1), "") << pair;
+    EXPECT_TRUE(backend().message_boxes.empty());
+    EXPECT_EQ(Set("CfmChr"), std::string(pair).substr(0, 2));  // saved by the close
+    WorkDialog([](TSorvaB& dialog) { EXPECT_EQ(dialog.Edit3.Text(), "()"); });
+  }
 }
 
 }  // namespace
