@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/settings_store.h"
 #include "app/texts.h"
+#include "settings/settings_store.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 

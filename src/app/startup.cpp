@@ -3,11 +3,11 @@
 #include "app/file_names.h"
 #include "app/open_document.h"
 #include "app/settings_messages.h"
-#include "settings/settings_store.h"
 #include "app/station.h"
 #include "app/texts.h"
 #include "base/cp932.h"
 #include "base/string_utils.h"
+#include "settings/settings_store.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 

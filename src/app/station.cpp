@@ -8,11 +8,11 @@
 #include "app/number_text.h"
 #include "app/settings_fonts.h"
 #include "app/settings_messages.h"
-#include "tally/dialog/sorva_b.h"
 #include "app/texts.h"
 #include "korvax50.h"
-#include "targets/target_list.h"
+#include "tally/dialog/sorva_b.h"
 #include "tally/tally_settings.h"
+#include "targets/target_list.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 

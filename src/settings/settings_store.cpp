@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "settings/string_lx.h"
 #include "base/file_error.h"
 #include "base/platform.h"
 #include "base/sjis_text.h"
 #include "base/string_utils.h"
 #include "base/text_file.h"
+#include "settings/string_lx.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/string_lx.h"
 #include "base/status.h"
+#include "settings/string_lx.h"
 
 class TKrxIni {
  public:

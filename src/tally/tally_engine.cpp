@@ -8,9 +8,9 @@
 #include "base/string_utils.h"
 #include "tally/qso_record.h"
 #include "tally/split_targets.h"
-#include "tally/target_index.h"
 #include "tally/tally_report.h"
 #include "tally/tally_support.h"
+#include "tally/target_index.h"
 
 namespace tally {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "settings/settings_store.h"
 #include "base/cp932.h"
 #include "base/sjis_text.h"
 #include "korvax50.h"
+#include "settings/settings_store.h"
 
 namespace tally {
 

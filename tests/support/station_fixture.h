@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
 #include "headless/grid_driver.h"
 #include "headless/headless_app.h"
 #include "support/temp_folder.h"
+#include "tally/dialog/sorva_b.h"
 #include "ui/application.h"
 
 class StationTest : public ::testing::Test {

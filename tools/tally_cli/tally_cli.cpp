@@ -5,11 +5,11 @@
 #include <random>
 #include <sstream>
 
-#include "settings/settings_store.h"
 #include "base/file_error.h"
 #include "base/platform.h"
 #include "base/text_file.h"
 #include "import_tool.h"
+#include "settings/settings_store.h"
 #include "tally/tally_engine.h"
 #include "tally_cli_options.h"
 #include "targets/list_file_io.h"

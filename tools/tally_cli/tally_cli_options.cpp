@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "settings/settings_store.h"
 #include "base/sjis_text.h"
+#include "settings/settings_store.h"
 #include "tally/tally_rules.h"
 #include "tally/tally_settings.h"
 #include "targets/comma_text.h"

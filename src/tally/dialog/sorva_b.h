@@ -22,7 +22,6 @@ class TStation;
 
 class TSorvaB : public ui::TForm {
  public:
-  static constexpr int kBandCount = 15;
   static constexpr int kAwardSlots = 24;
 
   // `station` owns the settings and the award state the dialog works on, and outlives it.
@@ -55,7 +54,7 @@ class TSorvaB : public ui::TForm {
   ui::TButton Speed2{*this};
 
   ui::TGroupBox Group1{*this};
-  std::array<std::unique_ptr<ui::TCheckBox>, kBandCount + 1> BandChecks;  // Check1..Check16
+  std::array<std::unique_ptr<ui::TCheckBox>, tally::kBandBoxes.size()> BandChecks;  // Check1..Check16
 
   ui::TGroupBox Group2{*this};
   ui::TRadioButton Radio1{Group2};

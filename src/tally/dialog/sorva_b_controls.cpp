@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
+#include "tally/dialog/sorva_b.h"
 #include "tally/dialog/sorva_b_key_filters.h"
 #include "tally/dialog/sorva_b_texts.h"
 #include "ui/keys.h"

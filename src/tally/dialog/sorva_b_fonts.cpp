@@ -1,9 +1,9 @@
 // The two font buttons of the tally dialog: the main window's own font ("Font1", Tag 1)
 // and the list's font on the grid and the status bar ("Font2", Tag 0).
 #include "app/settings_fonts.h"
-#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
 #include "app/texts.h"
+#include "tally/dialog/sorva_b.h"
 #include "tally/dialog/sorva_b_texts.h"
 #include "ui/application.h"
 #include "ui/message_box.h"

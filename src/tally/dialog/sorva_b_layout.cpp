@@ -31,13 +31,10 @@ std::vector<ui::TWinControl*> TSorvaB::Controls() {
 void TSorvaB::CreateControls() {
   // Bands: seven boxes a row, in the order of the library's band index, AllBand last.
   Place(Group1, 8, 4, 548, 88, "\x83o\x83\x93\x83h\x82\xcc\x8ew\x92\xe8");  // バンドの指定
-  static constexpr const char* kBandCaptions[] = {
-      "1.9MHz", "3.5MHz", "7 MHz",   "10MHz",   "14MHz",   "18MHz",   "21MHz",  "24MHz",
-      "28MHz",  "50MHz",  "144MHz", "430MHz", "1200MHz", "2400MHz", "5600MHz", "AllBand"};
-  for (int n = 0; n <= kBandCount; ++n) {
-    BandChecks[static_cast<size_t>(n)] = std::make_unique<ui::TCheckBox>(Group1);
-    Place(*BandChecks[static_cast<size_t>(n)], 8 + (n % 7) * 76, 18 + (n / 7) * 22, 76, 20,
-          kBandCaptions[n]);
+  for (size_t n = 0; n < BandChecks.size(); ++n) {
+    BandChecks[n] = std::make_unique<ui::TCheckBox>(Group1);
+    const int at = static_cast<int>(n);
+    Place(*BandChecks[n], 8 + (at % 7) * 76, 18 + (at / 7) * 22, 76, 20, tally::kBandBoxes[n].caption);
   }
 
   Place(Label1, 8, 100, 44, 18, "Mode:");  // Mode:

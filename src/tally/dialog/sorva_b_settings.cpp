@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
 #include "app/texts.h"
-#include "korvax50.h"
 #include "base/sjis_text.h"
+#include "korvax50.h"
+#include "tally/dialog/sorva_b.h"
 #include "tally/dialog/sorva_b_texts.h"
 
 namespace {

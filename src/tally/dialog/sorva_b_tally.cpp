@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
-#include "tally/qso_source.h"
+#include "tally/dialog/sorva_b.h"
 #include "tally/dialog/sorva_b_open2.h"
 #include "tally/dialog/sorva_b_texts.h"
+#include "tally/qso_source.h"
 #include "tally/tally_engine.h"
 #include "tally/tally_rules.h"
 #include "tally/tally_settings.h"

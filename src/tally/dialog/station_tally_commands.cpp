@@ -1,7 +1,7 @@
 // The main window's commands around the tally dialog: showing it (menu S1 and a double
 // click on the status bar) and choosing the QSO database (menu Q1).
-#include "tally/dialog/sorva_b.h"
 #include "app/station.h"
+#include "tally/dialog/sorva_b.h"
 #include "tally/dialog/sorva_b_open2.h"
 #include "tally/tally_settings.h"
 

@@ -6,8 +6,8 @@
 
 #include "app/station.h"
 #include "headless/headless_app.h"
-#include "ui/application.h"
 #include "support/temp_folder.h"
+#include "ui/application.h"
 #include "ui/message_box.h"
 
 namespace {

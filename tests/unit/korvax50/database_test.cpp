@@ -9,8 +9,8 @@
 
 #include "krx_results.h"
 #include "mst_writer.h"
-#include "tally/qso_record.h"
 #include "support/temp_folder.h"
+#include "tally/qso_record.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "tally/tally_engine.h"
-#include "targets/comma_text.h"
 #include "tally_test_support.h"
+#include "targets/comma_text.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 
 #include <korvax50.h>
 
-#include "support/temp_folder.h"
 #include "mst_writer.h"
+#include "support/temp_folder.h"
 #include "tally/qso_record.h"
 #include "tally/qso_source.h"
 #include "tally/tally_engine.h"

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "support/temp_folder.h"
 #include "base/file_error.h"
+#include "support/temp_folder.h"
 #include "targets/target_list.h"
 
 namespace {
