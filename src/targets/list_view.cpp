@@ -70,7 +70,7 @@ void TStation::dGrid1DrawCell(int col, int row, ui::Rect rect, bool selected,
                              : TargetLines.size();
     if (index < TargetLines.size()) {
       targets::SplitCommaText(TargetLines[index], DrawFields);
-      if (targets::WorkedStateOf(DrawFields, {}) != targets::WorkedState::kUnworked) {
+      if (targets::IsWorked(DrawFields)) {
         const std::string& number = DrawFields[0];
         const std::string base =
             Award.OverwriteMark ? number.substr(std::min<size_t>(2, number.size()), kOverwrittenNumberBytes)

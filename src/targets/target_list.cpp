@@ -30,7 +30,7 @@ void RepairRecords(std::vector<std::string>& lines, PreparedList& list) {
   for (size_t i = 1; i < lines.size(); ++i) {
     SplitCommaText(lines[i], fields);
     if (fields.size() < kMinRecordFields) continue;
-    if (WorkedStateOf(fields, {}) != WorkedState::kUnworked) ++list.WorkedCount;
+    if (IsWorked(fields)) ++list.WorkedCount;
     if (fields.size() < kRecordFields) {
       fields.resize(kRecordFields);
       lines[i] = JoinCommaText(fields);

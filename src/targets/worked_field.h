@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/cp932.h"
+
 namespace targets {
 
 inline constexpr size_t kWorkedField = 4;
@@ -18,5 +20,14 @@ enum class WorkedState { kUnworked, kWorked, kConfirmed };
 // field keeps it empty); confirmed when it holds `confirmed_open` (the opening confirmed
 // bracket, found multibyte-aware; empty finds nothing); worked otherwise.
 WorkedState WorkedStateOf(const std::vector<std::string>& fields, std::string_view confirmed_open);
+
+// WorkedStateOf(fields, ...) != kUnworked, for counting: the field holds at least two
+// characters (characters are at most two bytes, so three bytes always hold two).
+inline bool IsWorked(const std::vector<std::string>& fields) {
+  if (fields.size() <= kWorkedField) return false;
+  const std::string& field = fields[kWorkedField];
+  if (field.size() != 2) return field.size() > 2;
+  return !cp932::IsLeadByte(static_cast<unsigned char>(field[0]));
+}
 
 }  // namespace targets
