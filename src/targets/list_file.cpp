@@ -47,8 +47,10 @@ bool TStation::ShowOpenDialog() {
 
 bool TStation::LoadListAtStartup() {
   const auto& arguments = ui::Application().Arguments;
-  ListFileName = !arguments.empty() ? arguments.front()
-                                    : Settings->ReadString("Main", "File", app::kDefaultListFile);
+  // One full form of the name everywhere: the caption, the "Hist" key, the recent files.
+  ListFileName = app::ExpandFileName(!arguments.empty()
+                                         ? arguments.front()
+                                         : Settings->ReadString("Main", "File", app::kDefaultListFile));
   bool need_dialog = !FileExists(ListFileName);
   for (;;) {
     if (need_dialog) {

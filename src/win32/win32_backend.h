@@ -38,6 +38,7 @@ class Win32Backend : public ui::Backend {
   ui::Rect GetNormalBounds(ui::WidgetId form) override;
   ui::Rect GetClientRect(ui::WidgetId form) override;
   void MakeDialogFrame(ui::WidgetId form, int client_width, int client_height) override;
+  void SetMinClientSize(ui::WidgetId form, int width, int height) override;
   void SetFont(ui::WidgetId id, const ui::Font& font) override;
   int TextWidth(ui::WidgetId id, std::string_view text) override;
   int TextHeight(ui::WidgetId id, std::string_view text) override;
@@ -90,6 +91,8 @@ class Win32Backend : public ui::Backend {
     bool menu_rebuild_posted = false;
     HFONT font = nullptr;  // owned
     ui::Color font_color = 0;
+    SIZE min_client{0, 0};  // forms: the smallest client area
+    HWND buddy = nullptr;   // spin edits: their up-down arrows
   };
 
   static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -103,6 +106,7 @@ class Win32Backend : public ui::Backend {
   void Fire(ui::WidgetId id, ui::EventKind kind);
   void RegisterFormClass(const std::wstring& class_name);
   HWND CreateControlWindow(ui::WidgetKind kind, HWND parent, ui::WidgetId id, ui::Widget& owner);
+  HWND CreateSpinArrows(HWND edit);
   ui::WidgetId FormOf(ui::WidgetId id);
   bool IsMenuPart(ui::WidgetId id);
   void MenuChanged(ui::WidgetId id);

@@ -43,6 +43,10 @@ bool WindowPicture::SaveBmp(const std::wstring& path) const {
 WindowPicture CaptureWindow(HWND window) {
   RECT rect;
   GetWindowRect(window, &rect);
+  // The part on the screen: a maximised window's frame lies beyond its edges, and a copy
+  // from outside the screen comes back black.
+  const RECT screen_rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  IntersectRect(&rect, &rect, &screen_rect);
   WindowPicture picture;
   picture.width = rect.right - rect.left;
   picture.height = rect.bottom - rect.top;
