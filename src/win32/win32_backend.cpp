@@ -42,6 +42,21 @@ ui::Rect RectOf(const RECT& rect) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+// What the frame, caption and menu bar (as wrapped now) add to the client area.
+SIZE FrameSize(HWND hwnd) {
+  RECT window{};
+  RECT client{};
+  GetWindowRect(hwnd, &window);
+  ::GetClientRect(hwnd, &client);
+  if (!IsIconic(hwnd) && client.right > 0 && client.bottom > 0) {
+    return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+  }
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)),
+                     GetMenu(hwnd) != nullptr, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
@@ -726,6 +741,16 @@ LRESULT Win32Backend::HandleFormMessage(ui::WidgetId id, HWND hwnd, UINT message
       break;
     }
     case WM_SIZE:
+      // A menu bar that wrapped onto another line at the least width takes the room of
+      // the rows the least size keeps: the window grows by that much.
+      if (wparam == SIZE_RESTORED && HIWORD(lparam) < At(id).min_client.cy) {
+        RECT window{};
+        GetWindowRect(hwnd, &window);
+        SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left,
+                     window.bottom - window.top + At(id).min_client.cy - HIWORD(lparam),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+      }
       // The status bar keeps itself at the bottom edge; the form lays out the rest.
       for (ui::WidgetId child : At(id).children) {
         if (At(child).kind == ui::WidgetKind::kStatusBar) SendMessageW(At(child).hwnd, WM_SIZE, 0, 0);
@@ -741,13 +766,10 @@ LRESULT Win32Backend::HandleFormMessage(ui::WidgetId id, HWND hwnd, UINT message
     case WM_GETMINMAXINFO: {
       const SIZE min_client = At(id).min_client;
       if (min_client.cx <= 0 && min_client.cy <= 0) break;
-      RECT frame{0, 0, min_client.cx, min_client.cy};
-      AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)),
-                         GetMenu(hwnd) != nullptr,
-                         static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+      const SIZE frame = FrameSize(hwnd);
       auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
-      info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, frame.right - frame.left);
-      info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, frame.bottom - frame.top);
+      info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, min_client.cx + frame.cx);
+      info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, min_client.cy + frame.cy);
       return 0;
     }
     default:

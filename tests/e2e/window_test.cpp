@@ -9,7 +9,9 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/command_ids.h"
@@ -95,9 +97,10 @@ class WindowTest : public ::testing::Test {
     if (HasFailure() && folder_) folder_->Keep();
   }
 
-  std::unique_ptr<AppProcess> Start() {
+  std::unique_ptr<AppProcess> Start(const std::optional<std::string>& settings = std::nullopt) {
     folder_ = std::make_unique<TestFolder>(TestName());
     e2e::ProgramSetup setup;
+    setup.settings = settings;
     setup.data_files.push_back({e2e::SourceFile("demo/" + e2e::WideToUtf8(kDemoListName)), kDemoListName});
     e2e::InstallProgram(*folder_, setup);
     auto app = std::make_unique<AppProcess>(folder_->PathOf(L"Sorvano.exe"),
@@ -139,6 +142,20 @@ TEST_F(WindowTest, MainWindowListsSizesAndPictures) {
   ExpectLaidOut(window);
   SavePicture(window, L"WindowTest-default.bmp");
 
+  // Tab goes from the grid to the line above it, then to the QSO box, then back.
+  HWND grid = FindDescendant(window, L"SorvanoDrawGrid");
+  HWND edit = FindDescendant(window, L"Edit");
+  const auto focused = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+  };
+  for (auto [from, to] : {std::pair{grid, edit}, std::pair{edit, combo}, std::pair{combo, grid}}) {
+    PostMessageW(from, WM_KEYDOWN, VK_TAB, 1);
+    e2e::WaitFor("Tab to the next control", [&] { return focused() == to; });
+  }
+
   PostMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   e2e::WaitFor("the window maximised", [&] { return IsZoomed(window) != 0; });
   Sleep(500);
@@ -156,6 +173,16 @@ TEST_F(WindowTest, MainWindowListsSizesAndPictures) {
   ExpectLaidOut(window);
   SavePicture(window, L"WindowTest-smallest.bmp");
 
+  app->Close();
+  EXPECT_EQ(app->WaitExit(), 0u);
+}
+
+TEST_F(WindowTest, TwentyPointFontsLeaveNoGapUnderTheGrid) {
+  auto app = Start("[Font1]\r\nSize=20\r\n[Font2]\r\nSize=20\r\n");
+  HWND window = app->WaitMainWindow();
+  Sleep(500);
+  ExpectLaidOut(window);
+  SavePicture(window, L"WindowTest-20points.bmp");
   app->Close();
   EXPECT_EQ(app->WaitExit(), 0u);
 }
