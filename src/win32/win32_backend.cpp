@@ -742,13 +742,16 @@ LRESULT Win32Backend::HandleFormMessage(ui::WidgetId id, HWND hwnd, UINT message
     }
     case WM_SIZE:
       // A menu bar that wrapped onto another line at the least width takes the room of
-      // the rows the least size keeps: the window grows by that much.
-      if (wparam == SIZE_RESTORED && HIWORD(lparam) < At(id).min_client.cy) {
+      // the rows the least size keeps: the window grows by that much (once: a window
+      // that the screen keeps smaller stays so).
+      if (wparam == SIZE_RESTORED && HIWORD(lparam) < At(id).min_client.cy && !growing_) {
         RECT window{};
         GetWindowRect(hwnd, &window);
+        growing_ = true;
         SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left,
                      window.bottom - window.top + At(id).min_client.cy - HIWORD(lparam),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        growing_ = false;
         return 0;
       }
       // The status bar keeps itself at the bottom edge; the form lays out the rest.

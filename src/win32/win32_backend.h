@@ -124,6 +124,7 @@ class Win32Backend : public ui::Backend {
   std::vector<ui::WidgetId> modal_forms_;  // innermost last
   std::vector<std::wstring> registered_classes_;
   ui::WidgetId next_id_ = 1;
+  bool growing_ = false;  // a form is being made high enough for its least client area
 };
 
 }  // namespace win32
