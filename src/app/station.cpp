@@ -126,6 +126,9 @@ void TStation::FormShow() {
                              ui::Canvas& canvas) { dGrid1DrawCell(col, row, rect, selected, canvas); };
   SetWindowState(WindowStateFrom(state));
   SetCaption(std::string(app::kVersionText) + ListFileName);
+  // The first picture already shows the current target above the grid and its row
+  // highlighted, instead of a second paint 150 ms after the window came up.
+  Timer2Timer();
 }
 
 // Bits 0..13 of "Set"/"Rmks" into the tally dialog's controls.

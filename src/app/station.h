@@ -17,6 +17,10 @@
 #include "ui/menu.h"
 #include "ui/timer.h"
 
+namespace targets {
+struct LoadedList;
+}
+
 class TStation : public ui::TForm {
  public:
   static constexpr int kRecentFileCount = 20;
@@ -88,10 +92,10 @@ class TStation : public ui::TForm {
   // List file and model (targets/list_file.cpp).
   bool LoadListAtStartup();
   void O1Click(ui::Widget* sender);
+  // Opens `file_name` in place of the open list, offering the open dialog while it is not
+  // a usable list (the recent-file commands).
+  void OpenListFile(const std::string& file_name);
   void Save1Click(ui::Widget* sender);
-  bool PrepareList();
-  void ReadTargetLines();
-  bool ShowOpenDialog();
   void RestoreCurrentRow();
   void UpdateRecentFiles();
 
@@ -140,6 +144,14 @@ class TStation : public ui::TForm {
   int status_height_ = 22;
   // Width of 17 "X" in the window font; the QSO box is that wide plus its arrow.
   int combo_text_width_ = 148;
+
+  // Loading another list: nothing of the open list changes until a candidate is usable
+  // and the operator has settled its unsaved changes.
+  void SwitchList(std::string candidate, bool show_dialog_first);
+  bool ShowOpenDialog(std::string& file_name);
+  bool SettleUnsavedChanges();
+  void AdoptList(targets::LoadedList&& list);
+  void ShowAdoptedList();
 
   void CreateMenuItems();
   void ConnectEvents();

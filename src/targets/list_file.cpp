@@ -1,6 +1,8 @@
 // The main window's list file commands: loading at start-up and from the menu, the checks
 // after each load, and saving.
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "app/file_names.h"
 #include "app/forms.h"
@@ -15,91 +17,107 @@
 #include "ui/application.h"
 #include "ui/message_box.h"
 
-void TStation::ReadTargetLines() { TargetLines = targets::ReadListFile(ListFileName); }
-
-bool TStation::PrepareList() {
-  WorkedCount = 0;
-  if (TargetLines.size() < targets::kMinListLines) return true;
-  const targets::PreparedList prepared = targets::PrepareList(TargetLines);
-  WorkedCount = prepared.WorkedCount;
-  if (prepared.lines_cut) {
-    ui::Application().MessageBox(app::kTextTooManyLines, app::kAppTitle,
-                                 ui::kMbOk | ui::kMbIconInformation);
-  }
-  ColumnTitles = prepared.ColumnTitles;
-  SorvaB->AwardName = prepared.AwardName;
-  SorvaB->AwardOptions = prepared.AwardOptions;
-  ShowAllRows();
-  return prepared.unusable;
-}
-
-// The open dialog `Open1`; false when the operator cancelled it.
-bool TStation::ShowOpenDialog() {
+// The open dialog `Open1`, starting in the folder of `file_name`; false when the operator
+// cancelled it.
+bool TStation::ShowOpenDialog(std::string& file_name) {
   ui::OpenDialogOptions options;
   options.title = app::kOpen1Title;
   options.filter = app::kOpen1Filter;
   options.default_ext = "SCSV";
-  options.initial_dir = app::ExtractFilePath(ListFileName);
-  if (!ui::Application().backend().ShowOpenDialog(options)) return false;
-  ListFileName = options.file_name;
+  options.initial_dir = app::ExtractFilePath(file_name);
+  if (!ui::Application().backend().ShowOpenDialog(options) || options.file_name.empty()) {
+    return false;
+  }
+  file_name = options.file_name;
   return true;
 }
 
 bool TStation::LoadListAtStartup() {
   const auto& arguments = ui::Application().Arguments;
   // One full form of the name everywhere: the caption, the "Hist" key, the recent files.
-  ListFileName = app::ExpandFileName(!arguments.empty()
-                                         ? arguments.front()
-                                         : Settings->ReadString("Main", "File", app::kDefaultListFile));
-  bool need_dialog = !FileExists(ListFileName);
+  std::string candidate = app::ExpandFileName(
+      !arguments.empty() ? arguments.front()
+                         : Settings->ReadString("Main", "File", app::kDefaultListFile));
+  bool need_dialog = !FileExists(candidate);
   for (;;) {
     if (need_dialog) {
-      if (!ShowOpenDialog()) return false;
-      Settings->WriteString("Main", "File", ListFileName);
+      if (!ShowOpenDialog(candidate)) return false;
+      Settings->WriteString("Main", "File", candidate);
     }
     need_dialog = true;
+    std::optional<targets::LoadedList> list;
     try {
-      ReadTargetLines();
+      list = targets::LoadUsableList(candidate);
     } catch (const FileError& error) {
       // Not in a command: tell the operator here and offer the dialog again.
       ui::Application().ShowException(error);
       continue;
     }
-    if (!PrepareList()) return true;
+    if (list) {
+      AdoptList(std::move(*list));
+      return true;
+    }
   }
 }
 
 void TStation::O1Click(ui::Widget* sender) {
   if (sender != nullptr) Settings->WriteInteger("Hist", ListFileName, dGrid1.Row());
-  bool show_dialog = sender != nullptr;
+  SwitchList(ListFileName, true);
+}
+
+void TStation::OpenListFile(const std::string& file_name) { SwitchList(file_name, false); }
+
+// A cancelled dialog, an unreadable file (its error ends the command) or a failed save of
+// the changes leaves the open list, its name, the grid and Save1 exactly as they were, so
+// that a later save can only ever write the file the list came from.
+void TStation::SwitchList(std::string candidate, bool show_dialog_first) {
+  bool show_dialog = show_dialog_first;
   for (;;) {
-    const std::string previous_file = ListFileName;
-    if (show_dialog) {
-      if (ShowOpenDialog()) {
-        const std::string chosen = ListFileName;
-        ListFileName = previous_file;
-        if (Save1->Enabled()) {
-          const int answer = ui::Application().MessageBox(
-              SorvaB->AwardName + app::kTextChangedSaveQuestion, app::kAppTitle,
-              ui::kMbYesNo | ui::kMbIconQuestion);
-          if (answer == ui::kIdYes) targets::WriteListFile(ListFileName, TargetLines);
-        }
-        Save1->SetEnabled(false);
-        ListFileName = chosen;
-      } else {
-        ListFileName = FF[0]->Caption();
-      }
-    }
+    if (show_dialog && !ShowOpenDialog(candidate)) return;
     show_dialog = true;
-    try {
-      ReadTargetLines();
-    } catch (const FileError&) {
-      // The list in memory still belongs to the previous file: keep its name with it.
-      ListFileName = previous_file;
-      throw;
-    }
-    if (!PrepareList()) break;
+    std::optional<targets::LoadedList> list = targets::LoadUsableList(candidate);
+    if (!list) continue;  // not a list: offered the dialog again without a word
+    // The chosen file may be the one just saved: read what is on disk now.
+    if (SettleUnsavedChanges()) list = targets::LoadUsableList(candidate);
+    if (!list) return;
+    AdoptList(std::move(*list));
+    ShowAdoptedList();
+    return;
   }
+}
+
+// Asks whether to save the changes of the list being left; true when they were saved. A
+// save that fails throws and leaves Save1 enabled.
+bool TStation::SettleUnsavedChanges() {
+  if (!Save1->Enabled()) return false;
+  const int answer = ui::Application().MessageBox(
+      SorvaB->AwardName + app::kTextChangedSaveQuestion, app::kAppTitle,
+      ui::kMbYesNo | ui::kMbIconQuestion);
+  const bool save = answer == ui::kIdYes;
+  if (save) targets::WriteListFile(ListFileName, TargetLines);
+  Save1->SetEnabled(false);
+  return save;
+}
+
+// Makes a loaded list the open one and shows all its rows.
+void TStation::AdoptList(targets::LoadedList&& list) {
+  TargetLines = std::move(list.lines);
+  ListFileName = std::move(list.file_name);
+  const targets::PreparedList& prepared = list.prepared;
+  WorkedCount = prepared.WorkedCount;
+  ColumnTitles = prepared.ColumnTitles;
+  SorvaB->AwardName = prepared.AwardName;
+  SorvaB->AwardOptions = prepared.AwardOptions;
+  if (prepared.lines_cut) {
+    ui::Application().MessageBox(app::kTextTooManyLines, app::kAppTitle,
+                                 ui::kMbOk | ui::kMbIconInformation);
+  }
+  ShowAllRows();
+}
+
+// What follows a load from the menu: recent files, the remembered row, the keyword, the
+// status line, the layout and the caption.
+void TStation::ShowAdoptedList() {
   UpdateRecentFiles();
   Settings->WriteString("Main", "File", ListFileName);
   RestoreCurrentRow();

@@ -17,4 +17,11 @@ void WriteListFile(const std::string& path_cp932, const std::vector<std::string>
   }
 }
 
+std::optional<LoadedList> LoadUsableList(const std::string& path_cp932) {
+  LoadedList list{path_cp932, ReadListFile(path_cp932), {}};
+  list.prepared = PrepareList(list.lines);
+  if (list.prepared.unusable) return std::nullopt;
+  return list;
+}
+
 }  // namespace targets

@@ -3,8 +3,11 @@
 // replaces the file only once the new content is safely on disk.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "targets/target_list.h"
 
 namespace targets {
 
@@ -15,5 +18,17 @@ std::vector<std::string> ReadListFile(const std::string& path_cp932);
 // Writes the lines to a temporary file beside the list and moves it over the list. Throws
 // FileError::CannotCreate when that fails; the old file is then left as it was.
 void WriteListFile(const std::string& path_cp932, const std::vector<std::string>& lines);
+
+// A list file read and checked but not yet shown: the open list is left alone until a
+// candidate has proved usable.
+struct LoadedList {
+  std::string file_name;
+  std::vector<std::string> lines;
+  PreparedList prepared;
+};
+
+// Reads `path_cp932` and checks and repairs its lines; nothing when they are not a usable
+// list. Throws FileError::CannotOpen when the file cannot be read.
+std::optional<LoadedList> LoadUsableList(const std::string& path_cp932);
 
 }  // namespace targets

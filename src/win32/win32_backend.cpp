@@ -436,8 +436,14 @@ void Win32Backend::SetVisible(ui::WidgetId id, bool visible) {
     int command = SW_SHOWNORMAL;
     if (entry.pending_state == ui::WindowState::kMaximized) command = SW_SHOWMAXIMIZED;
     if (entry.pending_state == ui::WindowState::kMinimized) command = SW_SHOWMINIMIZED;
+    // The menu bar belongs to the first picture: built later, it would shrink the client
+    // area and have everything laid out and painted a second time.
+    if (entry.menu_rebuild_posted) RebuildMenu(id);
     ShowWindow(entry.hwnd, command);
-    UpdateWindow(entry.hwnd);
+    // Paint the window and all its controls now, before any queued message runs, so that
+    // it never stands on screen unpainted (Wine shows such a window black).
+    RedrawWindow(entry.hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return;
   }
   if (entry.hwnd) ShowWindow(entry.hwnd, visible ? SW_SHOW : SW_HIDE);
@@ -711,7 +717,7 @@ LRESULT Win32Backend::HandleFormMessage(ui::WidgetId id, HWND hwnd, UINT message
       Fire(id, ui::EventKind::kExitSizeMove);
       return 0;
     case kRebuildMenuMessage:
-      RebuildMenu(id);
+      if (At(id).menu_rebuild_posted) RebuildMenu(id);  // not when it was built meanwhile
       return 0;
     case WM_COMMAND: {
       if (lparam == 0) {
