@@ -69,14 +69,6 @@ const Sequence kSequences[] = {
     {"MissingNameThenBinaryThenMissingName", false, {{kMissing}, {kBinary, kMissing}}},
 };
 
-HWND FindButton(HWND parent, const wchar_t* caption) {
-  if (HWND direct = FindWindowExW(parent, nullptr, L"Button", caption)) return direct;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND found = FindButton(child, caption)) return found;
-  }
-  return nullptr;
-}
-
 bool AnyBoxVisible(AppProcess& app) {
   for (HWND box : e2e::TopLevelWindows(app.id(), L"#32770")) {
     if (IsWindowVisible(box)) return true;
@@ -160,14 +152,14 @@ class FailedOpenTest : public ::testing::TestWithParam<Sequence> {
       }
       return dialog != nullptr;
     });
-    PostMessageW(FindButton(dialog, kStartCaption), BM_CLICK, 0, 0);
+    PostMessageW(e2e::FindDescendant(dialog, L"Button", kStartCaption), BM_CLICK, 0, 0);
     const MessageBoxView report = app.WaitMessageBox(e2e::Timeout{120000});
     report.Press(IDOK);
     e2e::WaitFor("the Close button enabled", [&] {
-      HWND button = FindButton(dialog, kCloseCaption);
+      HWND button = e2e::FindDescendant(dialog, L"Button", kCloseCaption);
       return button != nullptr && IsWindowEnabled(button);
     });
-    PostMessageW(FindButton(dialog, kCloseCaption), BM_CLICK, 0, 0);
+    PostMessageW(e2e::FindDescendant(dialog, L"Button", kCloseCaption), BM_CLICK, 0, 0);
     e2e::WaitFor("the tally dialog closed", [&] { return !IsWindowVisible(dialog); });
   }
 

@@ -31,19 +31,6 @@ std::wstring TestName() {
   return e2e::Utf8ToWide(std::string(info->test_suite_name()) + "." + info->name());
 }
 
-// The first child window (at any depth) of `class_name`, or nullptr.
-HWND FindChild(HWND parent, const wchar_t* class_name) {
-  return FindWindowExW(parent, nullptr, class_name, nullptr);
-}
-
-HWND FindDescendant(HWND parent, const wchar_t* class_name) {
-  if (HWND direct = FindChild(parent, class_name)) return direct;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND found = FindDescendant(child, class_name)) return found;
-  }
-  return nullptr;
-}
-
 class ListWindowTest : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -85,13 +72,13 @@ TEST_F(ListWindowTest, OpensWhereItWasWithItsColumnsAndMarksAndSavesElevenNumber
 
   // The status line counts the worked targets of the demo list; the line above the
   // grid and the highlighted row follow the current target.
-  HWND status = FindChild(window, L"msctls_statusbar32");
+  HWND status = e2e::FindDescendant(window, L"msctls_statusbar32");
   ASSERT_NE(status, nullptr);
   e2e::WaitFor("the award summary", [&] {
     return e2e::WindowTextUtf8(status).find("\xe9\x81\x93\xe3\x81\xae\xe9\xa7\x85\xef\xbc\x9d") !=
            std::string::npos;  // 道の駅＝
   });
-  HWND edit = FindDescendant(window, L"Edit");
+  HWND edit = e2e::FindDescendant(window, L"Edit");
   ASSERT_NE(edit, nullptr);
   e2e::WaitFor("the current target above the grid",
                [&] { return !e2e::WindowTextUtf8(edit).empty(); });

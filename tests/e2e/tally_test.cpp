@@ -40,14 +40,6 @@ std::wstring TestName() {
   return e2e::Utf8ToWide(std::string(info->test_suite_name()) + "." + info->name());
 }
 
-HWND FindButton(HWND parent, const wchar_t* caption) {
-  if (HWND direct = FindWindowExW(parent, nullptr, L"Button", caption)) return direct;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND found = FindButton(child, caption)) return found;
-  }
-  return nullptr;
-}
-
 bool AnyBoxVisible(AppProcess& app) {
   for (HWND box : e2e::TopLevelWindows(app.id(), L"#32770")) {
     if (IsWindowVisible(box)) return true;
@@ -93,7 +85,7 @@ class TallyTest : public ::testing::Test {
 
   // Posted, not sent: the button's command shows a modal box before it returns.
   static void Click(HWND dialog, const wchar_t* caption) {
-    HWND button = FindButton(dialog, caption);
+    HWND button = e2e::FindDescendant(dialog, L"Button", caption);
     ASSERT_NE(button, nullptr) << e2e::WideToUtf8(caption);
     PostMessageW(button, BM_CLICK, 0, 0);
   }
@@ -101,7 +93,7 @@ class TallyTest : public ::testing::Test {
   // Closes the tally dialog with its Close button; the main window takes input again.
   static void CloseDialog(AppProcess& app, HWND dialog) {
     e2e::WaitFor("the Close button enabled", [&] {
-      HWND button = FindButton(dialog, kCloseCaption);
+      HWND button = e2e::FindDescendant(dialog, L"Button", kCloseCaption);
       return button != nullptr && IsWindowEnabled(button);
     });
     Click(dialog, kCloseCaption);
@@ -173,7 +165,8 @@ TEST_F(TallyTest, CancellingTheDatabaseDialogEndsTheTallySilently) {
   const MessageBoxView open2 = app->WaitMessageBox();
   EXPECT_EQ(open2.Caption(), kOpen2Title);
   open2.Press(IDCANCEL);
-  e2e::WaitFor("the start button back", [&] { return FindButton(dialog, kStartCaption) != nullptr; });
+  e2e::WaitFor("the start button back",
+               [&] { return e2e::FindDescendant(dialog, L"Button", kStartCaption) != nullptr; });
   EXPECT_FALSE(e2e::PollUntil([&] { return AnyBoxVisible(*app); }, e2e::Timeout{2000}));
   CloseDialog(*app, dialog);
   app->Close();
@@ -201,9 +194,11 @@ TEST_F(TallyTest, AnAbortedTallyShowsNothingAndLeavesTheListUnchanged) {
   auto app = Start();
   HWND dialog = OpenDialog(*app);
   Click(dialog, kStartCaption);
-  e2e::WaitFor("the tally running", [&] { return FindButton(dialog, kAbortCaption) != nullptr; });
+  e2e::WaitFor("the tally running",
+               [&] { return e2e::FindDescendant(dialog, L"Button", kAbortCaption) != nullptr; });
   Click(dialog, kAbortCaption);
-  e2e::WaitFor("the tally stopped", [&] { return FindButton(dialog, kStartCaption) != nullptr; },
+  e2e::WaitFor("the tally stopped",
+               [&] { return e2e::FindDescendant(dialog, L"Button", kStartCaption) != nullptr; },
                e2e::Timeout{60000});
   EXPECT_FALSE(e2e::PollUntil([&] { return AnyBoxVisible(*app); }, e2e::Timeout{2000}));
   CloseDialog(*app, dialog);

@@ -38,15 +38,6 @@ std::wstring TestName() {
   return e2e::Utf8ToWide(std::string(info->test_suite_name()) + "." + info->name());
 }
 
-// The first window of `class_name` (and `caption`, when given) under `parent`, at any depth.
-HWND FindDescendant(HWND parent, const wchar_t* class_name, const wchar_t* caption = nullptr) {
-  if (HWND direct = FindWindowExW(parent, nullptr, class_name, caption)) return direct;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND found = FindDescendant(child, class_name, caption)) return found;
-  }
-  return nullptr;
-}
-
 RECT ClientRectOnScreen(HWND window) {
   RECT rect{};
   GetClientRect(window, &rect);
@@ -115,9 +106,9 @@ class WindowTest : public ::testing::Test {
 // The grid fills the client area between the panel and the status bar, and the QSO box
 // sits at the right edge.
 void ExpectLaidOut(HWND window) {
-  HWND grid = FindDescendant(window, L"SorvanoDrawGrid");
-  HWND status = FindDescendant(window, L"msctls_statusbar32");
-  HWND combo = FindDescendant(window, L"ComboBox");
+  HWND grid = e2e::FindDescendant(window, L"SorvanoDrawGrid");
+  HWND status = e2e::FindDescendant(window, L"msctls_statusbar32");
+  HWND combo = e2e::FindDescendant(window, L"ComboBox");
   ASSERT_TRUE(grid && status && combo);
   const RECT client = ClientRectOnScreen(window);
   const RECT grid_rect = WindowRect(grid);
@@ -135,7 +126,7 @@ TEST_F(WindowTest, MainWindowListsSizesAndPictures) {
   EXPECT_EQ(app->Caption(), "Sorvano Ver5.6b\xe3\x80\x80" + e2e::WideToUtf8(folder_->PathOf(kDemoListName)));
 
   // The QSO box holds the first target's QSOs once the selection has been followed.
-  HWND combo = FindDescendant(window, L"ComboBox");
+  HWND combo = e2e::FindDescendant(window, L"ComboBox");
   e2e::WaitFor("the QSOs of the first target",
                [&] { return SendMessageW(combo, CB_GETCOUNT, 0, 0) > 1; });
   ExpectDropDownList(*app, combo);
@@ -143,8 +134,8 @@ TEST_F(WindowTest, MainWindowListsSizesAndPictures) {
   SavePicture(window, L"WindowTest-default.bmp");
 
   // Tab goes from the grid to the line above it, then to the QSO box, then back.
-  HWND grid = FindDescendant(window, L"SorvanoDrawGrid");
-  HWND edit = FindDescendant(window, L"Edit");
+  HWND grid = e2e::FindDescendant(window, L"SorvanoDrawGrid");
+  HWND edit = e2e::FindDescendant(window, L"Edit");
   const auto focused = [&] {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
@@ -197,10 +188,10 @@ TEST_F(WindowTest, TallyDialogListsArrowsAndFontDialog) {
     }
     return dialog != nullptr;
   });
-  ExpectDropDownList(*app, FindDescendant(dialog, L"ComboBox"));
+  ExpectDropDownList(*app, e2e::FindDescendant(dialog, L"ComboBox"));
 
   // The start record has up and down arrows that work its edit box.
-  HWND arrows = FindDescendant(dialog, UPDOWN_CLASSW);
+  HWND arrows = e2e::FindDescendant(dialog, UPDOWN_CLASSW);
   ASSERT_NE(arrows, nullptr);
   HWND buddy = reinterpret_cast<HWND>(SendMessageW(arrows, UDM_GETBUDDY, 0, 0));
   ASSERT_NE(buddy, nullptr);
@@ -209,7 +200,7 @@ TEST_F(WindowTest, TallyDialogListsArrowsAndFontDialog) {
   SavePicture(dialog, L"WindowTest-dialog.bmp");
 
   // The list font button opens the font dialog on the list font: 12 points.
-  HWND button = FindDescendant(dialog, L"Button", kListFontCaption);
+  HWND button = e2e::FindDescendant(dialog, L"Button", kListFontCaption);
   ASSERT_NE(button, nullptr);
   PostMessageW(button, BM_CLICK, 0, 0);
   HWND fonts = nullptr;

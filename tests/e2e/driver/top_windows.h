@@ -14,6 +14,10 @@ namespace e2e {
 // Top-level windows of class `class_name`, in z-order; `process_id` 0 means any process.
 std::vector<HWND> TopLevelWindows(DWORD process_id, std::wstring_view class_name);
 
+// The first window of `class_name` (with the caption `caption`, when given) below
+// `parent`, its direct children first, then theirs; nullptr when there is none.
+HWND FindDescendant(HWND parent, const wchar_t* class_name, const wchar_t* caption = nullptr);
+
 std::wstring ClassNameOf(HWND window);
 std::string WindowTextUtf8(HWND window);
 // The text of the child control `control_id` of `parent`; throws when it is missing.
