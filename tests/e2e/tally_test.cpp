@@ -2,7 +2,6 @@
 // the status line, saving and reloading, an abort, and a cancelled database dialog.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -115,8 +114,7 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
   const std::string list_before = *folder.Read(kDemoListName);
   auto app = Start();
   HWND dialog = OpenDialog(*app);
-  Sleep(4000);  // painted, also on a slow machine
-  EXPECT_TRUE(e2e::CaptureWindow(dialog).SaveBmp(e2e::PictureFolder() + L"\\TallyTest-dialog.bmp"));
+  EXPECT_TRUE(e2e::SavePicture(dialog, L"TallyTest-dialog.bmp", 4000));
   Click(dialog, kStartCaption);
   const MessageBoxView report = app->WaitMessageBox(e2e::Timeout{120000});
   const std::string text = report.Text();
@@ -131,10 +129,7 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
   e2e::WaitFor("the worked count in the status line",
                [&] { return StatusText(*app).find(summary) != std::string::npos; });
   // The grid with its ◆ and ■ marks, for a person to look at, once it has repainted.
-  Sleep(1500);
-  const std::wstring picture = e2e::PictureFolder() + L"\\TallyTest-marks.bmp";
-  EXPECT_TRUE(e2e::CaptureWindow(app->WaitMainWindow()).SaveBmp(picture));
-  std::printf("picture of the marks: %s\n", e2e::WideToUtf8(picture).c_str());
+  EXPECT_TRUE(e2e::SavePicture(app->WaitMainWindow(), L"TallyTest-marks.bmp"));
 
   // Unsaved changes: closing asks, and Cancel keeps the window and writes no settings.
   const std::string settings_before = *folder.Read(L"Sorvano.ini");

@@ -7,7 +7,6 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,12 +50,6 @@ RECT WindowRect(HWND window) {
   return rect;
 }
 
-void SavePicture(HWND window, const std::wstring& name) {
-  Sleep(1500);  // painted, also on a slow machine
-  const std::wstring picture = e2e::PictureFolder() + L"\\" + name;
-  EXPECT_TRUE(e2e::CaptureWindow(window).SaveBmp(picture));
-  std::printf("picture: %s\n", e2e::WideToUtf8(picture).c_str());
-}
 
 // A drop-down list: no edit part to type into, and a click on its arrow opens a list
 // that shows its items.
@@ -131,7 +124,7 @@ TEST_F(WindowTest, MainWindowListsSizesAndPictures) {
                [&] { return SendMessageW(combo, CB_GETCOUNT, 0, 0) > 1; });
   ExpectDropDownList(*app, combo);
   ExpectLaidOut(window);
-  SavePicture(window, L"WindowTest-default.bmp");
+  EXPECT_TRUE(e2e::SavePicture(window, L"WindowTest-default.bmp"));
 
   // Tab goes from the grid to the line above it, then to the QSO box, then back.
   HWND grid = e2e::FindDescendant(window, L"SorvanoDrawGrid");
@@ -151,7 +144,7 @@ TEST_F(WindowTest, MainWindowListsSizesAndPictures) {
   e2e::WaitFor("the window maximised", [&] { return IsZoomed(window) != 0; });
   Sleep(500);
   ExpectLaidOut(window);
-  SavePicture(window, L"WindowTest-maximised.bmp");
+  EXPECT_TRUE(e2e::SavePicture(window, L"WindowTest-maximised.bmp"));
 
   // The least size keeps the menu, the line above the grid and a few rows usable.
   PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
@@ -162,7 +155,7 @@ TEST_F(WindowTest, MainWindowListsSizesAndPictures) {
   EXPECT_GE(client.right - client.left, 400);
   EXPECT_GE(client.bottom - client.top, 150);
   ExpectLaidOut(window);
-  SavePicture(window, L"WindowTest-smallest.bmp");
+  EXPECT_TRUE(e2e::SavePicture(window, L"WindowTest-smallest.bmp"));
 
   app->Close();
   EXPECT_EQ(app->WaitExit(), 0u);
@@ -173,7 +166,7 @@ TEST_F(WindowTest, TwentyPointFontsLeaveNoGapUnderTheGrid) {
   HWND window = app->WaitMainWindow();
   Sleep(500);
   ExpectLaidOut(window);
-  SavePicture(window, L"WindowTest-20points.bmp");
+  EXPECT_TRUE(e2e::SavePicture(window, L"WindowTest-20points.bmp"));
   app->Close();
   EXPECT_EQ(app->WaitExit(), 0u);
 }
@@ -197,7 +190,7 @@ TEST_F(WindowTest, TallyDialogListsArrowsAndFontDialog) {
   ASSERT_NE(buddy, nullptr);
   EXPECT_EQ(e2e::ClassNameOf(buddy), L"Edit");
   EXPECT_TRUE(IsWindowVisible(arrows));
-  SavePicture(dialog, L"WindowTest-dialog.bmp");
+  EXPECT_TRUE(e2e::SavePicture(dialog, L"WindowTest-dialog.bmp"));
 
   // The list font button opens the font dialog on the list font: 12 points.
   HWND button = e2e::FindDescendant(dialog, L"Button", kListFontCaption);
@@ -212,7 +205,7 @@ TEST_F(WindowTest, TallyDialogListsArrowsAndFontDialog) {
   });
   Sleep(1000);
   EXPECT_EQ(e2e::WindowTextUtf8(GetDlgItem(fonts, kFontSizeBox)), "12");
-  SavePicture(fonts, L"WindowTest-fonts.bmp");
+  EXPECT_TRUE(e2e::SavePicture(fonts, L"WindowTest-fonts.bmp"));
   PostMessageW(fonts, WM_COMMAND, IDCANCEL, 0);
   e2e::WaitFor("the font dialog closed", [&] { return !IsWindowVisible(fonts); });
   PostMessageW(dialog, WM_CLOSE, 0, 0);

@@ -81,4 +81,12 @@ std::wstring PictureFolder() {
   return slash == std::wstring::npos ? L"." : path.substr(0, slash);
 }
 
+bool SavePicture(HWND window, const std::wstring& name, DWORD settle_ms) {
+  Sleep(settle_ms);  // painted, also on a slow machine
+  const std::wstring path = PictureFolder() + L"\\" + name;
+  const bool saved = CaptureWindow(window).SaveBmp(path);
+  std::printf("picture: %s\n", WideToUtf8(path).c_str());
+  return saved;
+}
+
 }  // namespace e2e
