@@ -162,6 +162,7 @@ void HeadlessBackend::SetCaret(WidgetId edit, int offset) { At(edit).caret = off
 void HeadlessBackend::SetProgress(WidgetId bar, int max, int position) {
   At(bar).progress_max = max;
   At(bar).progress_position = position;
+  ++At(bar).progress_updates;
 }
 
 void HeadlessBackend::SetStatusPanels(WidgetId status_bar, const std::vector<int>& widths) {

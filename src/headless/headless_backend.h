@@ -51,6 +51,7 @@ class HeadlessBackend : public ui::Backend {
     int invalidations = 0;
     int progress_max = 100;
     int progress_position = 0;
+    int progress_updates = 0;
   };
 
   // What the test inspects and arranges.
@@ -59,6 +60,8 @@ class HeadlessBackend : public ui::Backend {
   std::vector<std::string> shell_opens;
   bool shell_open_succeeds = true;
   int beeps = 0;
+  std::uint64_t tick_count = 0;
+  std::uint64_t tick_step_ms = 1000;
   ui::Cursor cursor = ui::Cursor::kDefault;
   bool terminated = false;
   ui::WidgetId focused = 0;
@@ -133,6 +136,9 @@ class HeadlessBackend : public ui::Backend {
   void RunModalLoop(ui::WidgetId form) override;
   void EndModal(ui::WidgetId) override {}
   void ProcessMessages() override;
+  // Every reading is tick_step_ms later than the one before: by default a long job's
+  // pacing lets every pump through, as if each item took a long time.
+  std::uint64_t TickCount() override { return tick_count += tick_step_ms; }
   void SetCursor(ui::Cursor value) override { cursor = value; }
   bool ShellOpen(std::string_view target) override;
   void Beep() override { ++beeps; }

@@ -15,6 +15,7 @@
 #include "tally/tally_rules.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
+#include "ui/message_pacer.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ class DialogCallbacks : public tally::TallyCallbacks {
  public:
   explicit DialogCallbacks(TSorvaB& dialog) : dialog_(dialog) {}
 
-  void ProcessMessages() override { ui::Application().ProcessMessages(); }
+  void ProcessMessages() override { pacer_.Pump(); }
   bool CancelRequested() override { return dialog_.CancelRequested; }
   void ShowProgress(bool visible) override { dialog_.Progress1.SetVisible(visible); }
   void SetProgressMax(int max) override { dialog_.Progress1.SetMax(max); }
@@ -45,6 +46,7 @@ class DialogCallbacks : public tally::TallyCallbacks {
   }
 
   TSorvaB& dialog_;
+  ui::MessagePacer pacer_;
 };
 
 // Button1 back to "start", the progress bar hidden and the cursor restored, however the

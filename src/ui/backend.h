@@ -3,6 +3,8 @@
 // memory for tests. The backend owns widget state: components read it back through here.
 #pragma once
 
+#include <cstdint>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -108,6 +110,8 @@ class Backend {
   virtual void RunModalLoop(WidgetId form) = 0;
   virtual void EndModal(WidgetId form) = 0;
   virtual void ProcessMessages() = 0;
+  // Milliseconds from some fixed moment, never going back; for pacing long jobs.
+  virtual std::uint64_t TickCount() = 0;
   virtual void SetCursor(Cursor cursor) = 0;
   // Opens a file or URL with the shell's "open" verb; false when the shell failed.
   virtual bool ShellOpen(std::string_view target) = 0;

@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include <algorithm>
+
 #include "ui/backend.h"
 #include "ui/form.h"
 #include "ui/keys.h"
@@ -94,11 +96,25 @@ void TRadioButton::SetChecked(bool checked) {
 
 void TProgressBar::SetMax(int max) {
   max_ = max;
+  width_ = Bounds().width;
+  shown_position_ = position_;
   backend().SetProgress(Id(), max_, position_);
 }
 
+long long TProgressBar::PixelOf(int position) const {
+  return max_ > 0 ? static_cast<long long>(position) * std::max(width_, 1) / max_ : position;
+}
+
 void TProgressBar::SetPosition(int position) {
+  if (position == position_) return;
   position_ = position;
+  const bool at_an_end = position <= 0 || position >= max_;
+  if (!at_an_end) {
+    if (PixelOf(position) == PixelOf(shown_position_)) return;
+    if (backend().TickCount() - shown_at_ < kRepaintIntervalMs) return;
+  }
+  shown_position_ = position;
+  shown_at_ = backend().TickCount();
   backend().SetProgress(Id(), max_, position_);
 }
 

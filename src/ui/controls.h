@@ -2,6 +2,8 @@
 // the classes below add what their kind of control holds.
 #pragma once
 
+#include <cstdint>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -117,8 +119,13 @@ class TPanel : public TWinControl {
   Bevel BevelInner = Bevel::kNone;
 };
 
+// A long job sets the position for every item: the window system is told only when the
+// bar would be drawn differently (a pixel further on, or either end), and at most every
+// kRepaintIntervalMs, since a progress bar repaints itself at once when it moves.
 class TProgressBar : public TWinControl {
  public:
+  static constexpr std::uint64_t kRepaintIntervalMs = 15;
+
   explicit TProgressBar(Widget& parent) : TWinControl(WidgetKind::kProgressBar, parent) {}
   int Max() const { return max_; }
   void SetMax(int max);
@@ -126,8 +133,13 @@ class TProgressBar : public TWinControl {
   void SetPosition(int position);
 
  private:
+  long long PixelOf(int position) const;
+
   int max_ = 100;
   int position_ = 0;
+  int shown_position_ = 0;
+  int width_ = 0;  // of the bar when the range was set
+  std::uint64_t shown_at_ = 0;
 };
 
 class TStatusBar : public TWinControl {

@@ -676,6 +676,8 @@ void Win32Backend::ProcessMessages() {
   }
 }
 
+std::uint64_t Win32Backend::TickCount() { return GetTickCount64(); }
+
 void Win32Backend::SetCursor(ui::Cursor cursor) {
   ::SetCursor(LoadCursorW(nullptr, cursor == ui::Cursor::kHourGlass ? IDC_WAIT : IDC_ARROW));
 }

@@ -69,6 +69,7 @@ class Win32Backend : public ui::Backend {
   void RunModalLoop(ui::WidgetId form) override;
   void EndModal(ui::WidgetId form) override;
   void ProcessMessages() override;
+  std::uint64_t TickCount() override;
   void SetCursor(ui::Cursor cursor) override;
   bool ShellOpen(std::string_view target) override;
   void Beep() override;
@@ -93,6 +94,7 @@ class Win32Backend : public ui::Backend {
     ui::Color font_color = 0;
     SIZE min_client{0, 0};  // forms: the smallest client area
     HWND buddy = nullptr;   // spin edits: their up-down arrows
+    int progress_max = -1;  // the range a progress bar was last given
   };
 
   static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

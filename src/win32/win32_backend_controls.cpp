@@ -101,9 +101,13 @@ void Win32Backend::SetCaret(ui::WidgetId edit, int offset) {
 }
 
 void Win32Backend::SetProgress(ui::WidgetId bar, int max, int position) {
-  HWND hwnd = At(bar).hwnd;
-  SendMessageW(hwnd, PBM_SETRANGE32, 0, max);
-  SendMessageW(hwnd, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+  Entry& entry = At(bar);
+  // A new range repaints the whole bar: only when it changed.
+  if (entry.progress_max != max) {
+    entry.progress_max = max;
+    SendMessageW(entry.hwnd, PBM_SETRANGE32, 0, max);
+  }
+  SendMessageW(entry.hwnd, PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
 void Win32Backend::SetReadOnly(ui::WidgetId edit, bool read_only) {

@@ -85,9 +85,7 @@ struct Shown {
 Shown ShownBy(AppProcess& app) {
   HWND window = app.WaitMainWindow();
   HWND status = FindWindowExW(window, nullptr, L"msctls_statusbar32", nullptr);
-  HWND panel = GetWindow(window, GW_CHILD);
-  HWND edit = nullptr;
-  for (; panel && !edit; panel = GetWindow(panel, GW_HWNDNEXT)) edit = FindWindowExW(panel, nullptr, L"Edit", nullptr);
+  HWND edit = e2e::FindDescendant(window, L"Edit");
   return {app.Caption(), status ? e2e::WindowTextUtf8(status) : "", edit ? e2e::WindowTextUtf8(edit) : ""};
 }
 

@@ -13,18 +13,10 @@ namespace {
 constexpr int kFileNameCombo = 0x47c;
 constexpr int kFileNameEdit = 0x480;
 
-HWND EditWithin(HWND parent) {
-  if (HWND edit = FindWindowExW(parent, nullptr, L"Edit", nullptr)) return edit;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HWND edit = EditWithin(child)) return edit;
-  }
-  return nullptr;
-}
-
 // Wine's cmb13 is a ComboBoxEx32 whose combo box holds the edit.
 HWND FileNameBox(HWND dialog) {
   if (HWND combo = GetDlgItem(dialog, kFileNameCombo)) {
-    if (HWND edit = EditWithin(combo)) return edit;
+    if (HWND edit = FindDescendant(combo, L"Edit")) return edit;
   }
   return GetDlgItem(dialog, kFileNameEdit);
 }

@@ -36,8 +36,9 @@ std::vector<HWND> TopLevelWindows(DWORD process_id, std::wstring_view class_name
   return query.found;
 }
 
-HWND FindDescendant(HWND parent, const wchar_t* class_name, const wchar_t* caption) {
-  if (HWND direct = FindWindowExW(parent, nullptr, class_name, caption)) return direct;
+HWND FindDescendant(HWND parent, std::wstring_view class_name, const wchar_t* caption) {
+  const std::wstring name(class_name);
+  if (HWND direct = FindWindowExW(parent, nullptr, name.c_str(), caption)) return direct;
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (HWND found = FindDescendant(child, class_name, caption)) return found;
   }

@@ -14,9 +14,9 @@ namespace e2e {
 // Top-level windows of class `class_name`, in z-order; `process_id` 0 means any process.
 std::vector<HWND> TopLevelWindows(DWORD process_id, std::wstring_view class_name);
 
-// The first window of `class_name` (with the caption `caption`, when given) below
-// `parent`, its direct children first, then theirs; nullptr when there is none.
-HWND FindDescendant(HWND parent, const wchar_t* class_name, const wchar_t* caption = nullptr);
+// The first window of `class_name` (with `caption`, when not null) among the children of
+// `parent` at any depth, or nullptr.
+HWND FindDescendant(HWND parent, std::wstring_view class_name, const wchar_t* caption = nullptr);
 
 std::wstring ClassNameOf(HWND window);
 std::string WindowTextUtf8(HWND window);

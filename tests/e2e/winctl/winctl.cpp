@@ -2,6 +2,10 @@
 //   winctl wait-window CLASS SECONDS  waits until a visible top-level window of CLASS is up
 //   winctl close CLASS SECONDS        closes that window as its close button does, answers
 //                                     a save question with No, and waits until it is gone
+//   winctl tally CLASS SECONDS        opens the tally dialog of the program whose main
+//                                     window is CLASS, clicks 集計開始, waits for the report
+//                                     box, prints "tally_ms=N" (click to report) and the
+//                                     report, answers it and closes the dialog
 // Exit code 0 on success, 1 on time-out, 2 on bad usage.
 #include <windows.h>
 
@@ -10,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/command_ids.h"
 #include "driver/message_box.h"
 #include "driver/poll.h"
 #include "driver/text_codec.h"
@@ -51,11 +56,55 @@ int Close(const std::wstring& class_name, e2e::Timeout timeout) {
   return closed ? 0 : 1;
 }
 
+// A tally through the real dialog, timed from the click to the report box.
+int Tally(const std::wstring& class_name, e2e::Timeout timeout) {
+  HWND window = VisibleWindow(class_name);
+  if (window == nullptr) throw e2e::E2eError("no visible main window");
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(window, &process_id);
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(app::kCmdS1, 0), 0);
+  HWND dialog = nullptr;
+  e2e::WaitFor("the tally dialog", [&] {
+    for (HWND candidate : e2e::TopLevelWindows(process_id, L"TSorvaB")) {
+      if (IsWindowVisible(candidate)) dialog = candidate;
+    }
+    return dialog != nullptr;
+  });
+  HWND start = nullptr;
+  e2e::WaitFor("the start button", [&] {
+    return (start = e2e::FindDescendant(dialog, L"Button", L"\u96c6\u8a08\u958b\u59cb(&S)")) != nullptr;
+  });
+  const auto clicked = std::chrono::steady_clock::now();
+  PostMessageW(start, BM_CLICK, 0, 0);
+  HWND report = nullptr;
+  e2e::WaitFor(
+      "the report box",
+      [&] {
+        for (HWND box : e2e::TopLevelWindows(process_id, L"#32770")) {
+          if (IsWindowVisible(box)) report = box;
+        }
+        return report != nullptr;
+      },
+      timeout);
+  const auto reported = std::chrono::steady_clock::now();
+  const e2e::MessageBoxView box(report);
+  std::printf("tally_ms=%lld\n%s\n",
+              static_cast<long long>(
+                  std::chrono::duration_cast<std::chrono::milliseconds>(reported - clicked).count()),
+              box.Text().c_str());
+  box.Press(IDOK);
+  HWND close = e2e::FindDescendant(dialog, L"Button", L"Close(&X)");
+  e2e::WaitFor("the Close button enabled", [&] { return IsWindowEnabled(close) != 0; });
+  PostMessageW(close, BM_CLICK, 0, 0);
+  e2e::WaitFor("the tally dialog closed", [&] { return !IsWindowVisible(dialog); });
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: winctl wait-window|close CLASS SECONDS\n");
+    std::fprintf(stderr, "usage: winctl wait-window|close|tally CLASS SECONDS\n");
     return 2;
   }
   const std::string command = argv[1];
@@ -64,6 +113,7 @@ int main(int argc, char** argv) {
   try {
     if (command == "wait-window") return WaitWindow(class_name, timeout);
     if (command == "close") return Close(class_name, timeout);
+    if (command == "tally") return Tally(class_name, timeout);
   } catch (const e2e::E2eError& error) {
     std::fprintf(stderr, "winctl: %s\n", error.what());
     return 1;
