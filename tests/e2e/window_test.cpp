@@ -50,7 +50,6 @@ RECT WindowRect(HWND window) {
   return rect;
 }
 
-
 // A drop-down list: no edit part to type into, and a click on its arrow opens a list
 // that shows its items.
 void ExpectDropDownList(AppProcess& app, HWND combo) {
