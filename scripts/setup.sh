@@ -20,7 +20,7 @@ SORVANO_PACKAGES=(
 )
 
 # Bump when the prefix recipe below changes, so that old prefixes are made again.
-SORVANO_PREFIX_STAMP=sorvano-prefix-v1
+SORVANO_PREFIX_STAMP=sorvano-prefix-v2
 
 sorvano_log() { printf '[sorvano] %s\n' "$*" >&2; }
 sorvano_die() { sorvano_log "error: $*"; exit 1; }
@@ -135,7 +135,9 @@ sorvano_wine_env() {
 
 # Font replacements so that Japanese text shows, a default virtual desktop so that
 # windows get frames and every wine process shares one desktop, and no crash dialog
-# (a crashing program ends instead of waiting for a click).
+# (a crashing program ends instead of waiting for a click). Wine has a "Fixedsys" of its
+# own, which a replacement does not override and which lacks letters ("M" is a block):
+# a substitute, which applies before the face is looked up, maps it to IPAGothic.
 sorvano_prefix_registry() {
   cat <<'EOF'
 Windows Registry Editor Version 5.00
@@ -150,6 +152,10 @@ Windows Registry Editor Version 5.00
 "Meiryo UI"="IPAGothic"
 "MS Mincho"="IPAMincho"
 "MS PMincho"="IPAMincho"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"Fixedsys"="IPAGothic"
+"Fixedsys,128"="IPAGothic,128"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"

@@ -1,6 +1,10 @@
 #include "app/file_names.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "base/cp932.h"
+#include "base/platform.h"
 
 namespace app {
 namespace {
@@ -33,6 +37,14 @@ std::string ChangeFileExt(std::string_view path, std::string_view extension) {
   std::string result(path.substr(0, dot == std::string_view::npos ? path.size() : dot));
   result += extension;
   return result;
+}
+
+std::string ExpandFileName(std::string_view path) {
+  if (path.empty()) return {};
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(platform::PathFromCp932(path), error);
+  if (error) return std::string(path);
+  return platform::Cp932FromPath(full.lexically_normal());
 }
 
 }  // namespace app

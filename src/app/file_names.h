@@ -11,6 +11,8 @@ namespace app {
 std::string ExtractFilePath(std::string_view path);
 // The name and extension of `path`, without its folder.
 std::string ExtractFileName(std::string_view path);
+// `path` as a full path from the current folder, or unchanged when it cannot be made one.
+std::string ExpandFileName(std::string_view path);
 // `path` with its extension (from the last "." of the name on) replaced by `extension`.
 std::string ChangeFileExt(std::string_view path, std::string_view extension);
 

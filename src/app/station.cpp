@@ -18,7 +18,8 @@
 
 namespace {
 
-constexpr char kDefaultPos[] = "9,9,640,480,100,196,56,230,99";
+// Wide enough at first that every column, the worked entries last, is on screen.
+constexpr char kDefaultPos[] = "9,9,800,560,100,196,56,230,99";
 constexpr size_t kPosTextLimit = 255;
 
 ui::WindowState WindowStateFrom(int value) {
@@ -42,6 +43,8 @@ TStation::TStation() : ui::TForm("TStation") {
   StatBar1.SetPanels({160, -1});
   dGrid1.SetColCount(6);
   dGrid1.SetDefaultColWidth(40);
+  dGrid1.SetStretchLastCol(true);
+  TabOrder = {&dGrid1, &Edit2, &Combo1};
   ConnectEvents();
   FormCreate();
   SorvaB = std::make_unique<TSorvaB>(*this);

@@ -59,7 +59,7 @@ class TStation : public ui::TForm {
   std::string StatusFormat;
 
   // Left, top, width and height of the window in its normal state.
-  std::array<int16_t, 4> WindowBounds{9, 9, 640, 480};
+  std::array<int16_t, 4> WindowBounds{9, 9, 800, 560};
   // The logging program's main window, 0 when it is not running.
   std::uintptr_t KorvaxWnd = 0;
   bool FromLogger = false;
@@ -150,9 +150,15 @@ class TStation : public ui::TForm {
   std::unique_ptr<TSorvaB> SorvaB;
 
  private:
+  // The smallest client area: the menu, the line above the grid and a few rows.
+  static constexpr int kMinClientWidth = 400;
+  static constexpr int kMinGridRows = 4;  // the title row and three targets
+  static constexpr int kGridFrame = 24;   // the grid's border and horizontal scroll bar
+
   int panel_height_ = 36;
   int status_height_ = 22;
-  int combo_width_ = 160;
+  // Width of 17 "X" in the window font; the QSO box is that wide plus its arrow.
+  int combo_text_width_ = 148;
 
   // Loading another list: nothing of the open list changes until a candidate is usable
   // and the operator has settled its unsaved changes.

@@ -225,7 +225,7 @@ void GridDriver::DragColumnEdge(int col, int dx) {
     throw std::logic_error("the edge of column " + std::to_string(col) + " cannot be grabbed");
   }
   FocusGrid();
-  ui::DragColumnWidth(model(), grabbed, ui::ColumnWidth(model(), grabbed) + dx);
+  ui::DragColumnWidth(model(), grabbed, ui::ShownColumnWidth(model(), area, grabbed) + dx);
   ui::ClampGrid(model(), area);
   ui::Event up{ui::EventKind::kMouseUp};
   Fire(up);

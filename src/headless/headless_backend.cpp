@@ -83,6 +83,10 @@ void HeadlessBackend::MakeDialogFrame(WidgetId form, int client_width, int clien
   SetBounds(form, {0, 0, client_width + kFrameWidth, client_height + kFrameHeight});
 }
 
+void HeadlessBackend::SetMinClientSize(WidgetId form, int width, int height) {
+  At(form).min_client = {0, 0, width, height};
+}
+
 ui::Rect HeadlessBackend::GetClientRect(WidgetId form) {
   const ui::Rect bounds = At(form).bounds;
   return {0, 0, std::max(0, bounds.width - kFrameWidth), std::max(0, bounds.height - kFrameHeight)};

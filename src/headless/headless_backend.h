@@ -38,6 +38,7 @@ class HeadlessBackend : public ui::Backend {
     ui::Rect bounds;
     ui::Rect normal_bounds;
     ui::WindowState window_state = ui::WindowState::kNormal;
+    ui::Rect min_client;  // width and height only
     int command = 0;
     std::string shortcut;
     unsigned interval_ms = 0;
@@ -103,6 +104,7 @@ class HeadlessBackend : public ui::Backend {
   ui::Rect GetNormalBounds(ui::WidgetId form) override;
   ui::Rect GetClientRect(ui::WidgetId form) override;
   void MakeDialogFrame(ui::WidgetId form, int client_width, int client_height) override;
+  void SetMinClientSize(ui::WidgetId form, int width, int height) override;
   void SetFont(ui::WidgetId id, const ui::Font& font) override;
   int TextWidth(ui::WidgetId id, std::string_view text) override;
   int TextHeight(ui::WidgetId id, std::string_view text) override;

@@ -31,9 +31,10 @@ bool TStation::ShowOpenDialog(std::string& file_name) {
 
 bool TStation::LoadListAtStartup() {
   const auto& arguments = ui::Application().Arguments;
-  std::string candidate = !arguments.empty()
-                              ? arguments.front()
-                              : Settings->ReadString("Main", "File", app::kDefaultListFile);
+  // One full form of the name everywhere: the caption, the "Hist" key, the recent files.
+  std::string candidate = app::ExpandFileName(
+      !arguments.empty() ? arguments.front()
+                         : Settings->ReadString("Main", "File", app::kDefaultListFile));
   bool need_dialog = !FileExists(candidate);
   for (;;) {
     if (need_dialog) {

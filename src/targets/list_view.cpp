@@ -125,7 +125,7 @@ void TStation::ApplyFontLayout(int mode) {
   } else {
     Edit2.SetFont(WindowFont);
     Combo1.SetFont(WindowFont);
-    const int w = Panel1.TextWidth(std::string(17, 'X'));
+    combo_text_width_ = Panel1.TextWidth(std::string(17, 'X'));
     if (mode <= 2) {
       panel_height_ = Panel1.TextHeight("X") + 22;
       const std::string text = StatusText();
@@ -133,23 +133,25 @@ void TStation::ApplyFontLayout(int mode) {
       StatBar1.SetPanelText(0, text);
       status_height_ = Panel1.TextHeight("X") + 11;
     }
-    combo_width_ = w + 12;
-    LayoutControls();
-    const int panel_width = Panel1.Bounds().width;
-    Combo1.SetBounds({panel_width - w - 20, 4, combo_width_, panel_height_ - 8});
-    Edit2.SetBounds({4, 4, std::max(0, panel_width - w - 44), panel_height_ - 8});
-    return;
   }
   LayoutControls();
 }
 
-// The top panel across the top, the status bar along the bottom, the grid in between.
+// The top panel across the top, the status bar along the bottom, the grid in between,
+// and the line and the QSO box in the panel, after every font change and resize.
 void TStation::LayoutControls() {
   const ui::Rect client = ClientRect();
   Panel1.SetBounds({0, 0, client.width, panel_height_});
   StatBar1.SetBounds({0, client.height - status_height_, client.width, status_height_});
-  dGrid1.SetBounds({0, panel_height_, client.width,
-                    std::max(0, client.height - panel_height_ - status_height_)});
+  // A status bar may keep a height of its own (its font's): the grid ends where it starts.
+  const ui::Rect status = StatBar1.Bounds();
+  const int grid_bottom = status.height > 0 ? std::min(status.top, client.height) : client.height;
+  dGrid1.SetBounds({0, panel_height_, client.width, std::max(0, grid_bottom - panel_height_)});
+  const int w = combo_text_width_;
+  Combo1.SetBounds({client.width - w - 20, 4, w + 12, panel_height_ - 8});
+  Edit2.SetBounds({4, 4, std::max(0, client.width - w - 44), panel_height_ - 8});
+  SetMinClientSize(kMinClientWidth,
+                   panel_height_ + kMinGridRows * dGrid1.DefaultRowHeight() + kGridFrame + status_height_);
 }
 
 // The filter command without a sender: every record shown, in file order.

@@ -54,6 +54,8 @@ class Backend {
   // A fixed dialog frame (no resizing, no maximise box), owned by the program's main
   // window, with the given client size, centred on the screen.
   virtual void MakeDialogFrame(WidgetId form, int client_width, int client_height) = 0;
+  // The user cannot make the window's client area smaller than this.
+  virtual void SetMinClientSize(WidgetId form, int width, int height) = 0;
 
   // Fonts and text measurement in a widget's font.
   virtual void SetFont(WidgetId id, const Font& font) = 0;

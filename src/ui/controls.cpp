@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ui/backend.h"
+#include "ui/form.h"
+#include "ui/keys.h"
 
 namespace ui {
 
@@ -19,6 +21,24 @@ int TWinControl::TextHeight(std::string_view text) const {
 }
 void TWinControl::SetFocus() { backend().SetFocus(Id()); }
 void TWinControl::Invalidate() { backend().Invalidate(Id()); }
+
+TForm* TWinControl::OwningForm() const {
+  for (Widget* widget = Parent(); widget != nullptr; widget = widget->Parent()) {
+    if (auto* form = dynamic_cast<TForm*>(widget)) return form;
+  }
+  return nullptr;
+}
+
+// Tab and Shift+Tab go through the form's tab order; the character that follows the key
+// is not for the control that has the focus then.
+bool TWinControl::TabKey(const Event& event) {
+  if (event.key != kVkTab || (event.shift & (kShiftCtrl | kShiftAlt)) != 0) return false;
+  TForm* form = OwningForm();
+  if (event.kind == EventKind::kKeyPress) {
+    return form != nullptr && !form->TabOrder.empty();
+  }
+  return form != nullptr && form->SelectNext(*this, (event.shift & kShiftShift) == 0);
+}
 
 void TWinControl::HandleEvent(Event& event) {
   switch (event.kind) {
@@ -39,8 +59,13 @@ void TWinControl::HandleEvent(Event& event) {
       break;
     case EventKind::kKeyDown:
       if (OnKeyDown) OnKeyDown(*this, event.key, event.shift);
+      if (TabKey(event)) event.key = 0;
       break;
     case EventKind::kKeyPress:
+      if (TabKey(event)) {
+        event.key = 0;
+        break;
+      }
       if (OnKeyPress) OnKeyPress(*this, event.key);
       break;
     case EventKind::kKeyUp:

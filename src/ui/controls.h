@@ -15,6 +15,8 @@
 
 namespace ui {
 
+class TForm;
+
 class TWinControl : public Widget {
  public:
   TWinControl(WidgetKind kind, Widget& parent);
@@ -40,6 +42,11 @@ class TWinControl : public Widget {
   void HandleEvent(Event& event) override;
 
  private:
+  TForm* OwningForm() const;
+  // Moves the focus for Tab or Shift+Tab (or swallows the Tab character); true when the
+  // event was the form's.
+  bool TabKey(const Event& event);
+
   Font font_;
 };
 
@@ -76,6 +83,15 @@ class TEdit : public TWinControl {
   void SetReadOnly(bool read_only);
   // Puts the caret before byte `offset` of the text.
   void SetCaret(int offset);
+
+ protected:
+  TEdit(WidgetKind kind, Widget& parent) : TWinControl(kind, parent) {}
+};
+
+// An edit box for a positive whole number with up and down arrows beside it.
+class TSpinEdit : public TEdit {
+ public:
+  explicit TSpinEdit(Widget& parent) : TEdit(WidgetKind::kSpinEdit, parent) {}
 };
 
 class TComboBox : public TWinControl {

@@ -60,6 +60,11 @@ void TDrawGrid::SetColWidths(int col, int width) {
   Changed();
 }
 
+void TDrawGrid::SetStretchLastCol(bool stretch) {
+  model_.stretch_last_col = stretch;
+  Changed();
+}
+
 void TDrawGrid::SetRow(int row) { FocusCell(model_.col, row); }
 void TDrawGrid::SetCol(int col) { FocusCell(col, model_.row); }
 

@@ -33,8 +33,12 @@ class TDrawGrid : public TWinControl {
   void SetDefaultColWidth(int width);
   int DefaultRowHeight() const { return model_.default_row_height; }
   void SetDefaultRowHeight(int height);
+  // The width set for a column (a stretched last column may be drawn wider).
   int ColWidths(int col) const;
   void SetColWidths(int col, int width);
+  // Whether the last column reaches to the right edge when the others leave room.
+  bool StretchLastCol() const { return model_.stretch_last_col; }
+  void SetStretchLastCol(bool stretch);
 
   // The focused cell. Setting it scrolls it into view and keeps it out of the fixed
   // row and column. With no data rows, Row() is FixedRows(), a row that does not exist.

@@ -1,7 +1,10 @@
 #include "ui/form.h"
 
+#include <algorithm>
+
 #include "ui/application.h"
 #include "ui/backend.h"
+#include "ui/controls.h"
 
 namespace ui {
 
@@ -46,6 +49,26 @@ Rect TForm::ClientRect() const { return backend().GetClientRect(Id()); }
 
 void TForm::MakeDialogFrame(int client_width, int client_height) {
   backend().MakeDialogFrame(Id(), client_width, client_height);
+}
+
+void TForm::SetMinClientSize(int width, int height) {
+  backend().SetMinClientSize(Id(), width, height);
+}
+
+bool TForm::SelectNext(const TWinControl& from, bool forward) {
+  const auto found = std::find(TabOrder.begin(), TabOrder.end(), &from);
+  if (found == TabOrder.end()) return false;
+  const int count = static_cast<int>(TabOrder.size());
+  const int start = static_cast<int>(found - TabOrder.begin());
+  for (int step = 1; step < count; ++step) {
+    const int index = ((start + (forward ? step : -step)) % count + count) % count;
+    TWinControl& next = *TabOrder[static_cast<size_t>(index)];
+    if (next.Enabled() && next.Visible()) {
+      next.SetFocus();
+      break;
+    }
+  }
+  return true;
 }
 
 void TForm::HandleEvent(Event& event) {

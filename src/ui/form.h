@@ -5,10 +5,13 @@
 #include "ui/not_in_core.h"
 
 #include <functional>
+#include <vector>
 
 #include "ui/widget.h"
 
 namespace ui {
+
+class TWinControl;
 
 class TForm : public Widget {
  public:
@@ -40,6 +43,15 @@ class TForm : public Widget {
   Rect ClientRect() const;
   // A fixed dialog frame with this client size, centred on the screen.
   void MakeDialogFrame(int client_width, int client_height);
+  // The smallest client area the user can size the window to.
+  void SetMinClientSize(int width, int height);
+
+  // The controls that Tab and Shift+Tab go through, in order. A form shown as a dialog
+  // leaves it empty: the window system's dialog keys do that job there.
+  std::vector<TWinControl*> TabOrder;
+  // Focuses the next (or previous) enabled, visible control of TabOrder after `from`;
+  // false when `from` is not in it.
+  bool SelectNext(const TWinControl& from, bool forward);
 
  protected:
   void HandleEvent(Event& event) override;

@@ -21,6 +21,9 @@ struct GridModel {
   int row = 1;
   int top_row = 1;   // first scrollable row shown
   int left_col = 1;  // first scrollable column shown
+  // The last column is drawn wide enough to reach the right edge when the others leave
+  // room; its width in col_widths stays what was set, the least it is drawn with.
+  bool stretch_last_col = false;
   // The area the cells are drawn in, kept up to date by a backend whose grid has borders
   // and scroll bars; 0 = not reported, the widget's bounds are that area.
   int client_width = 0;

@@ -43,6 +43,14 @@ int ColumnWidth(const GridModel& grid, int col) {
   return grid.col_widths[static_cast<size_t>(col)];
 }
 
+int ShownColumnWidth(const GridModel& grid, GridArea area, int col) {
+  const int width = ColumnWidth(grid, col);
+  if (!grid.stretch_last_col || col != grid.col_count - 1) return width;
+  int others = 0;
+  for (int n = 0; n < col; ++n) others += ColumnWidth(grid, n);
+  return std::max(width, area.width - others);
+}
+
 int FixedColsWidth(const GridModel& grid) {
   int width = 0;
   for (int col = 0; col < grid.fixed_cols && col < grid.col_count; ++col) {
@@ -104,8 +112,9 @@ std::vector<GridSpan> ShownCols(const GridModel& grid, GridArea area) {
   }
   for (int col = std::max(grid.left_col, grid.fixed_cols); col < grid.col_count && x < area.width;
        ++col) {
-    cols.push_back({col, x, ColumnWidth(grid, col)});
-    x += ColumnWidth(grid, col);
+    const int width = ShownColumnWidth(grid, area, col);
+    cols.push_back({col, x, width});
+    x += width;
   }
   return cols;
 }

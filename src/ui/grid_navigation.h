@@ -45,6 +45,9 @@ inline constexpr int kMinColumnWidth = 8;
 inline constexpr int kColumnEdgeGrip = 2;
 
 int ColumnWidth(const GridModel& grid, int col);
+// The width a column is drawn with: its own, or for a stretched last column whatever the
+// area leaves beside the others when that is more.
+int ShownColumnWidth(const GridModel& grid, GridArea area, int col);
 int FixedColsWidth(const GridModel& grid);
 int FixedRowsHeight(const GridModel& grid);
 

@@ -7,6 +7,7 @@
 namespace ui {
 
 inline constexpr int kVkBack = 0x08;
+inline constexpr int kVkTab = 0x09;
 inline constexpr int kVkReturn = 0x0D;
 inline constexpr int kVkEscape = 0x1B;
 inline constexpr int kVkSpace = 0x20;

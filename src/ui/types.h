@@ -32,6 +32,7 @@ enum class WidgetKind {
   kThreeStateCheckBox,
   kRadioButton,
   kEdit,
+  kSpinEdit,  // an edit box with up and down arrows for a number
   kComboBox,
   kLabel,
   kPanel,

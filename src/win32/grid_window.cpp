@@ -286,7 +286,7 @@ void GridWindow::ButtonDown(int x, int y, bool double_click) {
     if (edge >= 0) {
       sizing_col_ = edge;
       sizing_start_x_ = x;
-      sizing_start_width_ = ui::ColumnWidth(*model_, edge);
+      sizing_start_width_ = ui::ShownColumnWidth(*model_, area, edge);
       SetCapture(hwnd_);
       return;
     }

@@ -16,6 +16,7 @@ namespace {
 
 constexpr UINT kRebuildMenuMessage = WM_APP + 1;
 constexpr wchar_t kTimerWindowClass[] = L"SorvanoTimerWindow";
+constexpr int kComboListItems = 8;  // items a combo box's open list shows at least
 
 Win32Backend* g_backend = nullptr;
 
@@ -39,6 +40,21 @@ WPARAM CharFromKey(int key) {
 
 ui::Rect RectOf(const RECT& rect) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// What the frame, caption and menu bar (as wrapped now) add to the client area.
+SIZE FrameSize(HWND hwnd) {
+  RECT window{};
+  RECT client{};
+  GetWindowRect(hwnd, &window);
+  ::GetClientRect(hwnd, &client);
+  if (!IsIconic(hwnd) && client.right > 0 && client.bottom > 0) {
+    return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+  }
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)),
+                     GetMenu(hwnd) != nullptr, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+  return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 }  // namespace
@@ -123,13 +139,15 @@ HWND Win32Backend::CreateControlWindow(ui::WidgetKind kind, HWND parent, ui::Wid
       style |= BS_GROUPBOX;
       break;
     case ui::WidgetKind::kEdit:
+    case ui::WidgetKind::kSpinEdit:
       window_class = L"EDIT";
       style |= ES_AUTOHSCROLL | WS_TABSTOP;
       ex_style = WS_EX_CLIENTEDGE;
       break;
     case ui::WidgetKind::kComboBox:
       window_class = L"COMBOBOX";
-      style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+      // Lists to choose from, never typed into; the arrow opens them.
+      style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
       break;
     case ui::WidgetKind::kProgressBar:
       window_class = PROGRESS_CLASSW;
@@ -152,6 +170,18 @@ HWND Win32Backend::CreateControlWindow(ui::WidgetKind kind, HWND parent, ui::Wid
                               nullptr);
   if (hwnd) SetWindowSubclass(hwnd, ChildProc, id, 0);
   return hwnd;
+}
+
+// The up and down arrows of a spin edit, at the right edge inside the edit box.
+HWND Win32Backend::CreateSpinArrows(HWND edit) {
+  HWND arrows = CreateWindowExW(0, UPDOWN_CLASSW, L"",
+                                WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT |
+                                    UDS_NOTHOUSANDS | UDS_ARROWKEYS,
+                                0, 0, 0, 0, GetParent(edit), nullptr, instance_, nullptr);
+  if (arrows == nullptr) return nullptr;
+  SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+  SendMessageW(arrows, UDM_SETRANGE32, 1, 0x7FFFFFFF);
+  return arrows;
 }
 
 // Every standard control: its keys, focus and double clicks go to its component, and the
@@ -238,7 +268,9 @@ ui::WidgetId Win32Backend::CreateWidget(ui::WidgetKind kind, ui::WidgetId parent
       const std::wstring wide_class = Wide(class_name.empty() ? "TForm" : class_name);
       RegisterFormClass(wide_class);
       entry.visible = false;
-      entry.hwnd = CreateWindowExW(0, wide_class.c_str(), L"", WS_OVERLAPPEDWINDOW,
+      // Children clipped: the form's background never paints over a control that has
+      // nothing new to paint (a status bar moved to the bottom of a maximised window).
+      entry.hwnd = CreateWindowExW(0, wide_class.c_str(), L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                    CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, nullptr, nullptr,
                                    instance_, nullptr);
       SetWindowLongPtrW(entry.hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(id));
@@ -252,6 +284,7 @@ ui::WidgetId Win32Backend::CreateWidget(ui::WidgetKind kind, ui::WidgetId parent
       break;
     default:
       entry.hwnd = CreateControlWindow(kind, parent ? At(parent).hwnd : nullptr, id, owner);
+      if (kind == ui::WidgetKind::kSpinEdit && entry.hwnd) entry.buddy = CreateSpinArrows(entry.hwnd);
       break;
   }
   entries_.emplace(id, entry);
@@ -278,6 +311,7 @@ void Win32Backend::DestroyWidget(ui::WidgetId id) {
   } else if (menu_part && form && entries_.count(form)) {
     MenuChanged(form);
   }
+  if (entry.buddy) DestroyWindow(entry.buddy);
   if (entry.hwnd) DestroyWindow(entry.hwnd);
 }
 
@@ -384,6 +418,7 @@ void Win32Backend::SetEnabled(ui::WidgetId id, bool enabled) {
   if (entry.enabled == enabled) return;
   entry.enabled = enabled;
   if (entry.hwnd) EnableWindow(entry.hwnd, enabled);
+  if (entry.buddy) EnableWindow(entry.buddy, enabled);
   if (IsMenuPart(id)) MenuChanged(id);
   if (entry.kind == ui::WidgetKind::kTimer) SetTimer(id, 0, enabled);
 }
@@ -412,6 +447,7 @@ void Win32Backend::SetVisible(ui::WidgetId id, bool visible) {
     return;
   }
   if (entry.hwnd) ShowWindow(entry.hwnd, visible ? SW_SHOW : SW_HIDE);
+  if (entry.buddy) ShowWindow(entry.buddy, visible ? SW_SHOW : SW_HIDE);
   if (IsMenuPart(id)) MenuChanged(id);
 }
 
@@ -452,7 +488,29 @@ void Win32Backend::SetBounds(ui::WidgetId id, ui::Rect bounds) {
     SetWindowPlacement(entry.hwnd, &placement);
     return;
   }
+  switch (entry.kind) {
+    case ui::WidgetKind::kStatusBar: {
+      // A status bar sizes and places itself; it keeps the height asked for as its least.
+      const int borders = 2 * GetSystemMetrics(SM_CYBORDER);
+      SendMessageW(entry.hwnd, SB_SETMINHEIGHT, static_cast<WPARAM>(std::max(0, bounds.height - borders)), 0);
+      SendMessageW(entry.hwnd, WM_SIZE, 0, 0);
+      InvalidateRect(entry.hwnd, nullptr, TRUE);
+      return;
+    }
+    case ui::WidgetKind::kComboBox: {
+      // The height of a combo box includes its list: room for some items at least.
+      const auto field = SendMessageW(entry.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+      const auto item = SendMessageW(entry.hwnd, CB_GETITEMHEIGHT, 0, 0);
+      const int least = static_cast<int>(field + 8 + kComboListItems * item);
+      MoveWindow(entry.hwnd, bounds.left, bounds.top, bounds.width, std::max(bounds.height, least), TRUE);
+      return;
+    }
+    default:
+      break;
+  }
   MoveWindow(entry.hwnd, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+  // The arrows go back inside the edit box, which they narrow by their width.
+  if (entry.buddy) SendMessageW(entry.buddy, UDM_SETBUDDY, reinterpret_cast<WPARAM>(entry.hwnd), 0);
 }
 
 ui::Rect Win32Backend::GetBounds(ui::WidgetId id) {
@@ -517,6 +575,10 @@ void Win32Backend::MakeDialogFrame(ui::WidgetId form, int client_width, int clie
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   SetWindowPos(hwnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void Win32Backend::SetMinClientSize(ui::WidgetId form, int width, int height) {
+  At(form).min_client = {width, height};
 }
 
 ui::Rect Win32Backend::GetClientRect(ui::WidgetId form) {
@@ -687,6 +749,19 @@ LRESULT Win32Backend::HandleFormMessage(ui::WidgetId id, HWND hwnd, UINT message
       break;
     }
     case WM_SIZE:
+      // A menu bar that wrapped onto another line at the least width takes the room of
+      // the rows the least size keeps: the window grows by that much (once: a window
+      // that the screen keeps smaller stays so).
+      if (wparam == SIZE_RESTORED && HIWORD(lparam) < At(id).min_client.cy && !growing_) {
+        RECT window{};
+        GetWindowRect(hwnd, &window);
+        growing_ = true;
+        SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left,
+                     window.bottom - window.top + At(id).min_client.cy - HIWORD(lparam),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        growing_ = false;
+        return 0;
+      }
       // The status bar keeps itself at the bottom edge; the form lays out the rest.
       for (ui::WidgetId child : At(id).children) {
         if (At(child).kind == ui::WidgetKind::kStatusBar) SendMessageW(At(child).hwnd, WM_SIZE, 0, 0);
@@ -697,6 +772,15 @@ LRESULT Win32Backend::HandleFormMessage(ui::WidgetId id, HWND hwnd, UINT message
       ui::Event event{ui::EventKind::kMouseWheel};
       event.delta = GET_WHEEL_DELTA_WPARAM(wparam);
       At(id).owner->Dispatch(event);
+      return 0;
+    }
+    case WM_GETMINMAXINFO: {
+      const SIZE min_client = At(id).min_client;
+      if (min_client.cx <= 0 && min_client.cy <= 0) break;
+      const SIZE frame = FrameSize(hwnd);
+      auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+      info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, min_client.cx + frame.cx);
+      info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, min_client.cy + frame.cy);
       return 0;
     }
     default:

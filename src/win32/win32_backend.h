@@ -40,6 +40,7 @@ class Win32Backend : public ui::Backend {
   ui::Rect GetNormalBounds(ui::WidgetId form) override;
   ui::Rect GetClientRect(ui::WidgetId form) override;
   void MakeDialogFrame(ui::WidgetId form, int client_width, int client_height) override;
+  void SetMinClientSize(ui::WidgetId form, int width, int height) override;
   void SetFont(ui::WidgetId id, const ui::Font& font) override;
   int TextWidth(ui::WidgetId id, std::string_view text) override;
   int TextHeight(ui::WidgetId id, std::string_view text) override;
@@ -93,6 +94,8 @@ class Win32Backend : public ui::Backend {
     bool menu_rebuild_posted = false;
     HFONT font = nullptr;  // owned
     ui::Color font_color = 0;
+    SIZE min_client{0, 0};  // forms: the smallest client area
+    HWND buddy = nullptr;   // spin edits: their up-down arrows
     int progress_max = -1;  // the range a progress bar was last given
   };
 
@@ -107,6 +110,7 @@ class Win32Backend : public ui::Backend {
   void Fire(ui::WidgetId id, ui::EventKind kind);
   void RegisterFormClass(const std::wstring& class_name);
   HWND CreateControlWindow(ui::WidgetKind kind, HWND parent, ui::WidgetId id, ui::Widget& owner);
+  HWND CreateSpinArrows(HWND edit);
   ui::WidgetId FormOf(ui::WidgetId id);
   bool IsMenuPart(ui::WidgetId id);
   void MenuChanged(ui::WidgetId id);
@@ -124,6 +128,7 @@ class Win32Backend : public ui::Backend {
   std::vector<ui::WidgetId> modal_forms_;  // innermost last
   std::vector<std::wstring> registered_classes_;
   ui::WidgetId next_id_ = 1;
+  bool growing_ = false;  // a form is being made high enough for its least client area
 };
 
 }  // namespace win32

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "win32/font_choice.h"
 #include "win32/grid_window.h"
 #include "win32/wide_text.h"
 
@@ -13,15 +14,8 @@ namespace win32 {
 
 void Win32Backend::SetFont(ui::WidgetId id, const ui::Font& font) {
   Entry& entry = At(id);
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(font.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  HFONT created = CreateFontW(height, 0, 0, 0, (font.style & ui::kFontBold) ? FW_BOLD : FW_NORMAL,
-                              (font.style & ui::kFontItalic) != 0,
-                              (font.style & ui::kFontUnderline) != 0,
-                              (font.style & ui::kFontStrikeOut) != 0, DEFAULT_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                              DEFAULT_PITCH | FF_DONTCARE, Wide(font.name).c_str());
+  const LOGFONTW log_font = UsableLogFont(Wide(font.name), font.size, font.style);
+  HFONT created = CreateFontIndirectW(&log_font);
   if (created == nullptr) return;
   HFONT old = entry.font;
   entry.font = created;

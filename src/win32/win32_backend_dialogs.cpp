@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "win32/font_choice.h"
 #include "win32/wide_text.h"
 
 namespace win32 {
@@ -47,18 +48,8 @@ bool Win32Backend::ShowOpenDialog(ui::OpenDialogOptions& options) {
 }
 
 bool Win32Backend::ShowFontDialog(ui::Font& font) {
-  HDC screen = GetDC(nullptr);
-  const int pixels_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  LOGFONTW log_font{};
-  log_font.lfHeight = -MulDiv(font.size, pixels_per_inch, 72);
-  log_font.lfWeight = (font.style & ui::kFontBold) ? FW_BOLD : FW_NORMAL;
-  log_font.lfItalic = (font.style & ui::kFontItalic) != 0;
-  log_font.lfUnderline = (font.style & ui::kFontUnderline) != 0;
-  log_font.lfStrikeOut = (font.style & ui::kFontStrikeOut) != 0;
-  log_font.lfCharSet = DEFAULT_CHARSET;
-  const std::wstring face = Wide(font.name);
-  wcsncpy(log_font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  // The dialog opens on the face that really draws the font, at the font's size.
+  LOGFONTW log_font = UsableLogFont(Wide(font.name), font.size, font.style);
   CHOOSEFONTW dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = GetActiveWindow();

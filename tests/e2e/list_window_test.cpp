@@ -28,10 +28,6 @@ using e2e::TestFolder;
 
 const std::wstring kDemoListName = L"\u9053\u306e\u99c5.scsv";  // 道の駅.scsv
 
-HWND FindChild(HWND parent, const wchar_t* class_name) {
-  return FindWindowExW(parent, nullptr, class_name, nullptr);
-}
-
 class ListWindowTest : public e2e::ProgramTest {
  protected:
   TestFolder& Folder(const std::optional<std::string>& settings, bool nine_line_list = false) {
@@ -66,7 +62,7 @@ TEST_F(ListWindowTest, OpensWhereItWasWithItsColumnsAndMarksAndSavesElevenNumber
 
   // The status line counts the worked targets of the demo list; the line above the
   // grid and the highlighted row follow the current target.
-  HWND status = FindChild(window, L"msctls_statusbar32");
+  HWND status = e2e::FindDescendant(window, L"msctls_statusbar32");
   ASSERT_NE(status, nullptr);
   e2e::WaitFor("the award summary", [&] {
     return e2e::WindowTextUtf8(status).find("\xe9\x81\x93\xe3\x81\xae\xe9\xa7\x85\xef\xbc\x9d") !=

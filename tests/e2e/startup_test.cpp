@@ -61,7 +61,8 @@ TEST_F(StartupTest, ShowsTheMainWindowOnItsListAndEndsWithCodeZeroWhenClosed) {
     SCOPED_TRACE(e2e::WideToUtf8(close_case.name));
     TestFolder& folder = ProgramFolder(L"-" + std::wstring(close_case.name));
     auto app = Start(folder);
-    app->WaitCaption(kCaptionStart + kDemoListName);
+    // The list named by its bare name, shown by its full path.
+    app->WaitCaption(kCaptionStart + e2e::WideToUtf8(folder.PathOf(e2e::Utf8ToWide(kDemoListName))));
     close_case.close(*app);
     EXPECT_EQ(app->WaitExit(), 0u);
   }
@@ -84,8 +85,10 @@ TEST_F(StartupTest, SecondStartOfTheSameFileEndsSilently) {
 TEST_F(StartupTest, CopyInAnotherFolderRunsBesideTheFirst) {
   auto first = Start(ProgramFolder(L"-first"));
   first->WaitMainWindow();
-  auto second = Start(ProgramFolder(L"-second"));
-  second->WaitCaption(kCaptionStart + kDemoListName);
+  TestFolder& second_folder = ProgramFolder(L"-second");
+  auto second = Start(second_folder);
+  second->WaitCaption(kCaptionStart +
+                      e2e::WideToUtf8(second_folder.PathOf(e2e::Utf8ToWide(kDemoListName))));
 
   for (AppProcess* app : {first.get(), second.get()}) {
     app->Close();
@@ -230,7 +233,7 @@ TEST_F(StartupTest, OtherSpellingsOfTheSwitchAreListFileNames) {
     ScopedFile list(DemoList(), list_path);
 
     auto app = Start(folder, {spelling.argument});
-    app->WaitCaption(kCaptionStart + e2e::WideToUtf8(spelling.argument));
+    app->WaitCaption(kCaptionStart + e2e::WideToUtf8(list_path));
     EXPECT_FALSE(folder.Read(L"Korvaxw.ini").has_value());
     app->Close();
     EXPECT_EQ(app->WaitExit(), 0u);

@@ -2,7 +2,6 @@
 // the status line, saving and reloading, an abort, and a cancelled database dialog.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,7 +71,7 @@ class TallyTest : public e2e::ProgramTest {
 
   // Posted, not sent: the button's command shows a modal box before it returns.
   static void Click(HWND dialog, const wchar_t* caption) {
-    HWND button = FindButton(dialog, caption);
+    HWND button = e2e::FindDescendant(dialog, L"Button", caption);
     ASSERT_NE(button, nullptr) << e2e::WideToUtf8(caption);
     PostMessageW(button, BM_CLICK, 0, 0);
   }
@@ -80,7 +79,7 @@ class TallyTest : public e2e::ProgramTest {
   // Closes the tally dialog with its Close button; the main window takes input again.
   static void CloseDialog(AppProcess& app, HWND dialog) {
     e2e::WaitFor("the Close button enabled", [&] {
-      HWND button = FindButton(dialog, kCloseCaption);
+      HWND button = e2e::FindDescendant(dialog, L"Button", kCloseCaption);
       return button != nullptr && IsWindowEnabled(button);
     });
     Click(dialog, kCloseCaption);
@@ -97,8 +96,7 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
   const std::string list_before = *folder.Read(kDemoListName);
   auto app = Start();
   HWND dialog = OpenDialog(*app);
-  e2e::WaitDrawn(dialog);  // painted, also on a slow machine
-  EXPECT_TRUE(e2e::CaptureWindow(dialog).SaveBmp(e2e::PictureFolder() + L"\\TallyTest-dialog.bmp"));
+  EXPECT_TRUE(e2e::SavePicture(dialog, L"TallyTest-dialog.bmp"));
   Click(dialog, kStartCaption);
   const MessageBoxView report = app->WaitMessageBox(e2e::Timeout{120000});
   const std::string text = report.Text();
@@ -113,10 +111,7 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
   e2e::WaitFor("the worked count in the status line",
                [&] { return StatusText(*app).find(summary) != std::string::npos; });
   // The grid with its ◆ and ■ marks, for a person to look at, once it has repainted.
-  e2e::WaitDrawn(app->WaitMainWindow());
-  const std::wstring picture = e2e::PictureFolder() + L"\\TallyTest-marks.bmp";
-  EXPECT_TRUE(e2e::CaptureWindow(app->WaitMainWindow()).SaveBmp(picture));
-  std::printf("picture of the marks: %s\n", e2e::WideToUtf8(picture).c_str());
+  EXPECT_TRUE(e2e::SavePicture(app->WaitMainWindow(), L"TallyTest-marks.bmp"));
 
   // Unsaved changes: closing asks, and Cancel keeps the window and writes no settings.
   const std::string settings_before = *folder.Read(L"Sorvano.ini");
@@ -147,7 +142,8 @@ TEST_F(TallyTest, CancellingTheDatabaseDialogEndsTheTallySilently) {
   const MessageBoxView open2 = app->WaitMessageBox();
   EXPECT_EQ(open2.Caption(), kOpen2Title);
   open2.Press(IDCANCEL);
-  e2e::WaitFor("the start button back", [&] { return FindButton(dialog, kStartCaption) != nullptr; });
+  e2e::WaitFor("the start button back",
+               [&] { return e2e::FindDescendant(dialog, L"Button", kStartCaption) != nullptr; });
   EXPECT_FALSE(e2e::PollUntil([&] { return AnyBoxVisible(*app); }, e2e::Timeout{2000}));
   CloseDialog(*app, dialog);
   app->Close();
@@ -176,11 +172,12 @@ TEST_F(TallyTest, AnAbortedTallyShowsNothingAndLeavesTheListUnchanged) {
   HWND dialog = OpenDialog(*app);
   // The second click is queued behind the first and reaches the button (then 中　断)
   // at the running tally's first look at its messages, however fast the tally is.
-  HWND button = FindButton(dialog, kStartCaption);
+  HWND button = e2e::FindDescendant(dialog, L"Button", kStartCaption);
   ASSERT_NE(button, nullptr);
   PostMessageW(button, BM_CLICK, 0, 0);
   PostMessageW(button, BM_CLICK, 0, 0);
-  e2e::WaitFor("the tally stopped", [&] { return FindButton(dialog, kStartCaption) != nullptr; },
+  e2e::WaitFor("the tally stopped",
+               [&] { return e2e::FindDescendant(dialog, L"Button", kStartCaption) != nullptr; },
                e2e::Timeout{60000});
   EXPECT_FALSE(e2e::PollUntil([&] { return AnyBoxVisible(*app); }, e2e::Timeout{2000}));
   CloseDialog(*app, dialog);

@@ -45,7 +45,7 @@ class TSorvaB : public ui::TForm {
   ui::TLabel Label4{*this};
   ui::TEdit Edit4{*this};  // give-up marks
   ui::TLabel Label5{*this};
-  ui::TEdit Spin1{*this};  // start record
+  ui::TSpinEdit Spin1{*this};  // start record
   ui::TLabel Label6{*this};
   ui::TEdit Edit5{*this};  // start date
   ui::TButton Button1{*this};

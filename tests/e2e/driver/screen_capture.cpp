@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "driver/build_paths.h"
+#include "driver/drawn.h"
 #include "driver/text_codec.h"
 
 namespace e2e {
@@ -43,6 +44,10 @@ bool WindowPicture::SaveBmp(const std::wstring& path) const {
 WindowPicture CaptureWindow(HWND window) {
   RECT rect;
   GetWindowRect(window, &rect);
+  // The part on the screen: a maximised window's frame lies beyond its edges, and a copy
+  // from outside the screen comes back black.
+  const RECT screen_rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  IntersectRect(&rect, &rect, &screen_rect);
   WindowPicture picture;
   picture.width = rect.right - rect.left;
   picture.height = rect.bottom - rect.top;
@@ -75,6 +80,14 @@ std::wstring PictureFolder() {
   std::wstring path = UnixToWindowsPath(WideToUtf8(leftover));
   const size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+bool SavePicture(HWND window, const std::wstring& name) {
+  WaitDrawn(window);
+  const std::wstring path = PictureFolder() + L"\\" + name;
+  const bool saved = CaptureWindow(window).SaveBmp(path);
+  std::printf("picture: %s\n", WideToUtf8(path).c_str());
+  return saved;
 }
 
 }  // namespace e2e

@@ -26,4 +26,8 @@ WindowPicture CaptureWindow(HWND window);
 // wrapper says where that is, else the current folder.
 std::wstring PictureFolder();
 
+// Saves a picture of `window` as `name` in PictureFolder() for a person to look at, once
+// it is drawn (WaitDrawn), and prints where; false when no file was written.
+bool SavePicture(HWND window, const std::wstring& name);
+
 }  // namespace e2e

@@ -27,7 +27,7 @@ struct PosCase {
 
 TEST_F(StationTest, RestoresPositionWidthsStateAndTopRow) {
   const PosCase cases[] = {
-      {"defaults", nullptr, {9, 9, 640, 480}, {100, 196, 56, 230, 99}, ui::WindowState::kNormal, 1},
+      {"defaults", nullptr, {9, 9, 800, 560}, {100, 196, 56, 230, 99}, ui::WindowState::kNormal, 1},
       {"four numbers keep the designed widths", "1,2,300,200", {1, 2, 300, 200}, {40, 40, 40, 40, 40},
        ui::WindowState::kNormal, 1},
       {"state 7 is normal, top row restored", "5,6,700,500,10,20,30,40,50,7,30", {5, 6, 700, 500},
@@ -75,7 +75,7 @@ TEST_F(StationTest, ClosingWritesElevenNumbersAndTheCurrentRow) {
   const std::string settings = Settings();
   // Maximised: the state is 2 and the normal bounds read at start-up are kept.
   EXPECT_EQ(SavedPos(settings),
-            (std::vector<int>{9, 9, 640, 480, 100, 150, 56, 230, 99, 2, SavedPos(settings).at(10)}));
+            (std::vector<int>{9, 9, 800, 560, 100, 150, 56, 230, 99, 2, SavedPos(settings).at(10)}));
   EXPECT_NE(settings.find("[Hist]\r\n" + Path("list.scsv") + "=12\r\n"), std::string::npos);
 }
 

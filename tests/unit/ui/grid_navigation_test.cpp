@@ -209,6 +209,23 @@ TEST(GridLayout, ColumnEdgesAreGrippedInTheTitleRowOnly) {
   EXPECT_EQ(grid.col_widths.size(), 6u);
 }
 
+TEST(GridLayout, AStretchedLastColumnReachesTheRightEdgeButNeverShrinks) {
+  GridModel grid = MakeGrid(10);
+  grid.stretch_last_col = true;
+  // 540 pixels of columns: the last one gets what an 800-pixel area leaves.
+  std::vector<ui::GridSpan> cols = ui::ShownCols(grid, AreaFor(5, 800));
+  EXPECT_EQ(cols.back().index, 5);
+  EXPECT_EQ(cols.back().start + cols.back().size, 800);
+  EXPECT_EQ(ui::ColumnEdgeAt(grid, AreaFor(5, 800), 799, 5), 5);
+  EXPECT_EQ(grid.col_widths[5], 100);  // the width set stays
+  // Too narrow for all: it keeps its own width, and the others are not touched.
+  cols = ui::ShownCols(grid, AreaFor(5, 300));
+  EXPECT_EQ(ui::ShownColumnWidth(grid, AreaFor(5, 300), 5), 100);
+  EXPECT_EQ(cols[1].size, 100);
+  grid.stretch_last_col = false;
+  EXPECT_EQ(ui::ShownColumnWidth(grid, AreaFor(5, 800), 5), 100);
+}
+
 TEST(GridScrolling, TheVerticalBarCoversExactlyTheTopRowsThatFillTheView) {
   GridModel grid = MakeGrid(kBig);
   const GridArea area = AreaFor(20);
