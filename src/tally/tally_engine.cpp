@@ -45,7 +45,7 @@ class TallyRun {
   TallyRun(std::vector<std::string>& lines, QsoSource& source, const TallyOptions& options,
            TallyCallbacks& callbacks)
       : lines_(lines), source_(source), options_(options), callbacks_(callbacks),
-        cancelled_(callbacks), progress_(callbacks), calls_(source) {}
+        cancelled_(callbacks), progress_(callbacks), calls_(source), filter_(options) {}
 
   ~TallyRun() {
     try {
@@ -104,8 +104,7 @@ class TallyRun {
   EntryStyle style_;
   std::string start_date_;
   int32_t start_record_ = 1;
-  bool all_bands_ = true;
-  std::string mode_filter_;
+  QsoFilter filter_;
   bool excel_table_ = false;
 
   // The pass running.
@@ -137,7 +136,6 @@ TallyResult TallyRun::Run() {
   }
   source_.SetDbsShare(kShareMode);
   style_.GiveUpMarks = MakeGiveUpMarks(options_.GiveUpMarks);
-  mode_filter_ = sjis::TrimBlanks(options_.ModeFilter);
   open_notice_sent_ = true;
   callbacks_.SendOpenNotice();
   keyword_ = options_.AwardKeyword.substr(0, kKeywordBytes);
@@ -146,8 +144,6 @@ TallyResult TallyRun::Run() {
     std::string keyword = keyword_;
     result_.TargetKind = ClassifyKeyword(keyword, slots);
   }
-  all_bands_ = options_.band_mask == 0 || options_.band_mask >= kAllBands;
-
   if (!OpenDatabase()) {
     result_.end = TallyEnd::kNoDatabase;
     return result_;
@@ -234,19 +230,7 @@ bool TallyRun::TallyPass(std::string keyword) {
 
 // Filters and dispatch for one record inside the date range.
 bool TallyRun::ExamineRecord(TargetIndex& index, int& old_city_qsos) {
-  if (options_.portable != PortableChoice::kBoth) {
-    const bool portable = source_.isPortable(record_.data()) >= 0;
-    if (portable != (options_.portable == PortableChoice::kPortableOnly)) return true;
-  }
-  if (!all_bands_) {
-    const int32_t band = calls_.FreqPCheck(record_.Text(qso_field::kFrequency));
-    const uint32_t bit = band <= 0 ? 1u : band < 32 ? 1u << band : 0u;
-    if ((options_.band_mask & bit) == 0) return true;
-  }
-  if (!mode_filter_.empty()) {
-    const std::string_view mode = record_.Text(qso_field::kMode);
-    if (mode.empty() || cp932::Find(mode_filter_, mode) == std::string_view::npos) return true;
-  }
+  if (!filter_.Passes(record_, source_, calls_)) return true;
   const ListKind& list = result_.list;
   if (list.ZaList) {
     TallyZa(index);

@@ -2,9 +2,9 @@
 // checked against independently: finding the targets a QSO counts for (every target line
 // searched for every QSO, every entry appended by splitting and joining its line) and
 // removing duplicates (every pass comparing every pair of lines). The rest (the rules,
-// the abort flag, the progress bar, the QSO table, the counts and the report) is the
-// engine's own plumbing, reused. The differential test and the benchmark compare the
-// engine against it.
+// the record filters, the abort flag, the progress bar, the QSO table, the counts and the
+// report) is the engine's own plumbing, reused. The differential test and the benchmark
+// compare the engine against it.
 #pragma once
 
 #include <algorithm>
@@ -32,7 +32,7 @@ class ReferenceTally {
   ReferenceTally(std::vector<std::string>& lines, QsoSource& source, const TallyOptions& options,
                  TallyCallbacks& callbacks)
       : lines_(lines), source_(source), options_(options), callbacks_(callbacks),
-        cancelled_(callbacks), progress_(callbacks) {}
+        cancelled_(callbacks), progress_(callbacks), calls_(source), filter_(options) {}
 
   ~ReferenceTally() {
     if (record_.Number(qso_field::kOpen) > 0) source_.KorvaxClose(record_.data(), 1);
@@ -63,10 +63,9 @@ class ReferenceTally {
       spin1_ = 1;
       callbacks_.StartRecordReset();
     }
-    // Sharing mode, give-up marks, mode filter, the open notice.
+    // Sharing mode, give-up marks, the open notice.
     source_.SetDbsShare(1);
     style_.GiveUpMarks = MakeGiveUpMarks(options_.GiveUpMarks);
-    mode_filter_ = std::string(sjis::TrimBlanks(options_.ModeFilter));
     open_notice_ = true;
     callbacks_.SendOpenNotice();
     // The award keyword and the kind of target it names.
@@ -76,8 +75,6 @@ class ReferenceTally {
       std::string keyword = award_keyword_;
       result_.TargetKind = ClassifyKeyword(keyword, slots_);
     }
-    // The band mask.
-    mask_ = options_.band_mask == 0 ? kAllBands : options_.band_mask;
     // The database, through the file dialog until one opens.
     std::string path = options_.database_path;
     while (source_.KorvaxOpen(0, record_.data(), path.c_str(), 1) != 0) {
@@ -181,18 +178,7 @@ class ReferenceTally {
       ++met;
       callbacks_.SetProgressPosition(met / 10);
       if (met % 10 == 0) callbacks_.ProcessMessages();
-      if (options_.portable == PortableChoice::kPortableOnly && source_.isPortable(record_.data()) < 0) continue;
-      if (options_.portable == PortableChoice::kFixedOnly && source_.isPortable(record_.data()) >= 0) continue;
-      if (mask_ < kAllBands) {
-        const int32_t b = source_.FreqPCheck(std::string(record_.Text(qso_field::kFrequency)).c_str());
-        uint32_t bit = 1;
-        if (b > 0) bit = b < 32 ? 1u << b : 0;
-        if ((mask_ & bit) == 0) continue;
-      }
-      if (!mode_filter_.empty()) {
-        const std::string mode(record_.Text(qso_field::kMode));
-        if (mode.empty() || cp932::Find(mode_filter_, mode) == std::string::npos) continue;
-      }
+      if (!filter_.Passes(record_, source_, calls_)) continue;
       if (result_.list.ZaList) {
         TallyZa();
       } else if (result_.list.PerCityList) {
@@ -325,13 +311,13 @@ class ReferenceTally {
   EntryStyle style_;
   KeywordSlots slots_;
   std::string start_date_;
-  std::string mode_filter_;
   std::string award_keyword_;
-  uint32_t mask_ = kAllBands;
   int32_t spin1_ = 1;
   int kind_ = 0;
   StickyCancel cancelled_;
   Progress progress_;
+  TextCalls calls_;
+  QsoFilter filter_;
   bool open_notice_ = false;
   bool close_notice_ = false;
 };
