@@ -14,6 +14,25 @@
 namespace win32 {
 namespace {
 
+// Shows a top-level window and paints it and all its controls at once, before any
+// queued message runs. Wine shows what is not painted yet black, and a form clips its
+// controls out of its own background: for the first picture the form paints its
+// background under its controls too, so that a control not yet drawn shows as the
+// window's face colour, never as a black hole.
+void ShowPainted(HWND window, int command) {
+  const bool clips = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CLIPCHILDREN) != 0;
+  const auto set_clipping = [window](bool on) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR bit = WS_CLIPCHILDREN;
+    SetWindowLongPtrW(window, GWL_STYLE, on ? style | bit : style & ~bit);
+  };
+  if (clips) set_clipping(false);
+  ShowWindow(window, command);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (clips) set_clipping(true);
+}
+
 constexpr UINT kRebuildMenuMessage = WM_APP + 1;
 constexpr wchar_t kTimerWindowClass[] = L"SorvanoTimerWindow";
 constexpr int kComboListItems = 8;  // items a combo box's open list shows at least
@@ -439,11 +458,7 @@ void Win32Backend::SetVisible(ui::WidgetId id, bool visible) {
     // The menu bar belongs to the first picture: built later, it would shrink the client
     // area and have everything laid out and painted a second time.
     if (entry.menu_rebuild_posted) RebuildMenu(id);
-    ShowWindow(entry.hwnd, command);
-    // Paint the window and all its controls now, before any queued message runs, so that
-    // it never stands on screen unpainted (Wine shows such a window black).
-    RedrawWindow(entry.hwnd, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ShowPainted(entry.hwnd, command);
     return;
   }
   if (entry.hwnd) ShowWindow(entry.hwnd, visible ? SW_SHOW : SW_HIDE);
