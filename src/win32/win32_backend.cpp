@@ -560,7 +560,9 @@ void Win32Backend::MakeDialogFrame(ui::WidgetId form, int client_width, int clie
   HWND hwnd = At(form).hwnd;
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  SetWindowLongPtrW(hwnd, GWL_STYLE, style);
+  // A dialog shown already (one that grows) stays shown.
+  const DWORD shown = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)) & WS_VISIBLE;
+  SetWindowLongPtrW(hwnd, GWL_STYLE, style | shown);
   SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex_style);
   for (const auto& [id, entry] : entries_) {
     // Owned by the first form (the main window): it stays above it and leaves with it.

@@ -126,10 +126,10 @@ class WinInetHttpDown : public update::THTTPDown {
     if (status == INTERNET_STATUS_HANDLE_CREATED && async != nullptr) {
       const auto handle = reinterpret_cast<HINTERNET>(async->dwResult);
       if (context == kConnectContext && connect_event_ != nullptr) {
-        connect_->ref().store(handle);
+        connect_.load()->ref().store(handle);
         SetEvent(connect_event_);
       } else if (context == kRequestContext && request_event_ != nullptr) {
-        request_->ref().store(handle);
+        request_.load()->ref().store(handle);
         SetEvent(request_event_);
       }
     } else if (context == kRequestContext && status == INTERNET_STATUS_REQUEST_COMPLETE) {
@@ -266,6 +266,12 @@ class WinInetHttpDown : public update::THTTPDown {
     }
   }
 
+  // A read's completion, without a time limit of its own, but in slices that keep the
+  // window live: a slow server may take seconds to fill one chunk.
+  void WaitRead() {
+    while (WaitForSingleObject(complete_event_, kSliceMs) == WAIT_TIMEOUT) ProcessMessages();
+  }
+
   int ReadBody(HINTERNET request, PartFile* file) {
     char buffer[kReadChunk + 1];
     long long total = 0;
@@ -277,7 +283,7 @@ class WinInetHttpDown : public update::THTTPDown {
       block.dwBufferLength = kReadChunk;
       if (!InternetReadFileExA(request, &block, IRF_ASYNC, kRequestContext)) {
         if (GetLastError() != ERROR_IO_PENDING) return update::kFetchFailed;
-        WaitForSingleObject(complete_event_, INFINITE);
+        WaitRead();
       }
       const DWORD count = block.dwBufferLength;
       if (count == 0) {
