@@ -188,27 +188,13 @@ class WinInetHttpDown : public update::THTTPDown {
     HINTERNET connected = InternetConnectA(
         session.get(), parts->host.c_str(), parts->port, credentials ? UserName.c_str() : nullptr,
         credentials ? Password.c_str() : nullptr, INTERNET_SERVICE_HTTP, 0, kConnectContext);
-    if (connected != nullptr) {
-      connection.ref().store(connected);
-    } else if (GetLastError() == ERROR_IO_PENDING) {
-      WaitForSingleObject(connect_event_, INFINITE);
-    } else {
-      return update::kFetchFailed;
-    }
-    if (connection.get() == nullptr) return update::kFetchFailed;
+    if (!Obtain(connected, connection, connect_event_)) return update::kFetchFailed;
 
     const char* verb = body != nullptr ? "POST" : "GET";
     HINTERNET opened = HttpOpenRequestA(
         connection.get(), verb, parts->object_name.empty() ? nullptr : parts->object_name.c_str(),
         nullptr, nullptr, nullptr, parts->request_flags, kRequestContext);
-    if (opened != nullptr) {
-      request.ref().store(opened);
-    } else if (GetLastError() == ERROR_IO_PENDING) {
-      WaitForSingleObject(request_event_, INFINITE);
-    } else {
-      return update::kFetchFailed;
-    }
-    if (request.get() == nullptr) return update::kFetchFailed;
+    if (!Obtain(opened, request, request_event_)) return update::kFetchFailed;
 
     void* data = body != nullptr ? const_cast<char*>(body->data()) : nullptr;
     const DWORD data_size = body != nullptr ? static_cast<DWORD>(body->size()) : 0;
@@ -251,6 +237,20 @@ class WinInetHttpDown : public update::THTTPDown {
       return update::kFetchCannotCreate;
     }
     return update::kFetchOk;
+  }
+
+  // The handle that WinInet gave at once (`made`), or, when its creation is pending, the
+  // one the status callback stores before it signals `created`; false when there is none.
+  // Called right after the creating call, so that its error is the one read here.
+  static bool Obtain(HINTERNET made, InternetHandle& handle, HANDLE created) {
+    if (made != nullptr) {
+      handle.ref().store(made);
+    } else if (GetLastError() == ERROR_IO_PENDING) {
+      WaitForSingleObject(created, INFINITE);
+    } else {
+      return false;
+    }
+    return handle.get() != nullptr;
   }
 
   // The request's completion, in slices that keep the window live, for at most
