@@ -258,6 +258,7 @@ TEST_F(UpdateTest, BadLinksAndCutDownloadsLeaveNothingBehind) {
       {"evil", false, kNoDownloadInfo},
       {"device", false, kNoDownloadInfo},
       {"cut", true, kDownloadFailed},
+      {"nolength", true, kDownloadFailed},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.server_case);

@@ -30,6 +30,7 @@ PAGES = {
     "device": page("2021/02/15", link="soft/CON"),
     "slow": page("2021/02/15"),
     "cut": page("2021/02/15"),
+    "nolength": page("2021/02/15"),
 }
 
 
@@ -63,6 +64,11 @@ class Handler(BaseHTTPRequestHandler):
         elif rest.startswith("vep/soft/") and case == "cut":
             # Announces the whole installer, sends half of it and hangs up.
             self.send_body(INSTALLER[:len(INSTALLER) // 2], length=len(INSTALLER))
+        elif rest.startswith("vep/soft/") and case == "nolength":
+            # The whole installer, but no Content-Length: the end is where the line closes.
+            self.send_response(200)
+            self.end_headers()
+            self.wfile.write(INSTALLER)
         elif rest.startswith("vep/soft/") and case in PAGES:
             self.send_body(INSTALLER)
         else:
