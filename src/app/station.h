@@ -161,6 +161,7 @@ class TStation : public ui::TForm {
   // The logging program's main window, 0 when it is not running.
   std::uintptr_t FindLoggerWindow();
   void ConnectLinkEvents();
+  void MinimizeAfterLoggerUse(bool from_logger);
 
   // The tally dialog, made hidden with the window and shown by S1Click. Declared last, so
   // that it goes before the state it works on.

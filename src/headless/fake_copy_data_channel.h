@@ -37,7 +37,12 @@ class FakeCopyDataChannel : public ui::CopyDataChannel {
   std::uintptr_t FindTopWindow(std::string_view class_name) override;
   std::intptr_t Send(std::uintptr_t to, std::uintptr_t from, std::uint32_t code, const void* data,
                      std::size_t size) override;
-  void BringToFront(std::uintptr_t window) override { brought_to_front.push_back(window); }
+  // Runs inside BringToFront (the program loses the activation there).
+  std::function<void(std::uintptr_t window)> on_bring_to_front;
+  void BringToFront(std::uintptr_t window) override {
+    brought_to_front.push_back(window);
+    if (on_bring_to_front) on_bring_to_front(window);
+  }
   // The headless backend's handle of the form.
   std::uintptr_t HandleOf(ui::WidgetId form) override;
 };

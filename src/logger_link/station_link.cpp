@@ -51,14 +51,13 @@ void TStation::Sent1Click(ui::Widget*) {
   const logger_link::SendOptions options = SendOptionsOf(TallySettings);
   const auto record = logger_link::BuildSendRecord(Edit2.Text(), options);
   if (!record) return;
+  // Taken first: bringing the logger forward deactivates us, which clears the flag.
+  const bool from_logger = FromLogger;
   // The NUL goes with the text and is counted.
   EntryWindow = Channel().Send(KorvaxWnd, Channel().HandleOf(Id()), logger_link::SendRequestCode(options),
                                record->c_str(), record->size() + 1);
   if (EntryWindow > 0) Channel().BringToFront(static_cast<std::uintptr_t>(EntryWindow));
-  if (FromLogger) {
-    FromLogger = false;
-    if (SorvaB->Check29.Checked()) SetWindowState(ui::WindowState::kMinimized);
-  }
+  MinimizeAfterLoggerUse(from_logger);
 }
 
 void TStation::J1Click(ui::Widget*) {
@@ -86,15 +85,20 @@ void TStation::Show1Click(ui::Widget*) {
 }
 
 void TStation::Korvax1Click(ui::Widget*) {
+  const bool from_logger = FromLogger;
   if (EntryWindow > 0) {
     Channel().BringToFront(static_cast<std::uintptr_t>(EntryWindow));
   } else if (KorvaxWnd > 0) {
     Channel().BringToFront(KorvaxWnd);
   }
-  if (FromLogger) {
-    FromLogger = false;
-    if (SorvaB->Check29.Checked()) SetWindowState(ui::WindowState::kMinimized);
-  }
+  MinimizeAfterLoggerUse(from_logger);
+}
+
+// After a use that the logging program asked for: out of its way again.
+void TStation::MinimizeAfterLoggerUse(bool from_logger) {
+  if (!from_logger) return;
+  FromLogger = false;
+  if (SorvaB->Check29.Checked()) SetWindowState(ui::WindowState::kMinimized);
 }
 
 void TStation::AppDeactivate() { FromLogger = false; }

@@ -131,7 +131,9 @@ TEST_F(StationLinkTest, TriggerAsksForTheEntryWhichSelectsTheTarget) {
   EXPECT_TRUE(station.Timer2.IsEnabled());
   EXPECT_EQ(station.GetWindowState(), ui::WindowState::kNormal);
 
-  // Enter in the grid sends the target and gets the window out of the way again.
+  // Enter in the grid sends the target and gets the window out of the way again, though
+  // bringing the logger forward deactivates the program on the way.
+  channel().on_bring_to_front = [&](std::uintptr_t) { backend().Fire(station.Id(), ui::EventKind::kAppDeactivate); };
   station.Timer2Timer();
   int key = ui::kVkReturn;
   station.dGrid1KeyDown(key, 0);
