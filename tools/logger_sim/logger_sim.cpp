@@ -238,9 +238,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   RECT frame{0, 0, 400, 290};
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   AdjustWindowRect(&frame, style, FALSE);
-  HWND window = CreateWindowExW(0, L"TKrxin", L"Korvax ロガーシミュレータ", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                                nullptr);
+  // In the bottom right corner, where it leaves most of Sorvano's window in sight.
+  RECT work{0, 0, 1024, 768};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  HWND window = CreateWindowExW(0, L"TKrxin", L"Korvax ロガーシミュレータ", style, work.right - width,
+                                work.bottom - height, width, height, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
   ShowWindow(window, show);
   UpdateWindow(window);
