@@ -47,7 +47,7 @@ void Sort(benchmark::State& state, targets::SortOrder order) {
     state.PauseTiming();
     std::vector<std::string> lines = Lines();
     state.ResumeTiming();
-    targets::SortRecords(lines, order, platform::CompareTextIgnoreCase);
+    targets::SortRecords(lines, order);
     benchmark::DoNotOptimize(lines.data());
   }
 }
@@ -56,12 +56,12 @@ void BM_SortByCode(benchmark::State& state) { Sort(state, targets::SortOrder::kB
 
 void BM_SortSortedByCode(benchmark::State& state) {
   std::vector<std::string> sorted = Lines();
-  targets::SortRecords(sorted, targets::SortOrder::kByCode, platform::CompareTextIgnoreCase);
+  targets::SortRecords(sorted, targets::SortOrder::kByCode);
   for (auto _ : state) {
     state.PauseTiming();
     std::vector<std::string> lines = sorted;
     state.ResumeTiming();
-    targets::SortRecords(lines, targets::SortOrder::kByCode, platform::CompareTextIgnoreCase);
+    targets::SortRecords(lines, targets::SortOrder::kByCode);
     benchmark::DoNotOptimize(lines.data());
   }
 }

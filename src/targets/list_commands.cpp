@@ -103,8 +103,7 @@ void TStation::LayoutSearchBox() {
 
 void TStation::JCG1Click(ui::Widget* sender) {
   const int tag = sender != nullptr ? sender->Tag : 0;
-  targets::SortRecords(TargetLines, tag <= 0 ? targets::SortOrder::kByNumber : targets::SortOrder::kByCode,
-                       platform::CompareTextIgnoreCase);
+  targets::SortRecords(TargetLines, tag <= 0 ? targets::SortOrder::kByNumber : targets::SortOrder::kByCode);
   Save1->SetEnabled(true);
   // The row map of a filter names lines by their place: it is built again over the new order.
   if (Filtered) ApplyFilter(CheckedFilterTag());

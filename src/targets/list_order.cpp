@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "base/cp932.h"
+#include "base/platform.h"
 #include "base/sjis_text.h"
 #include "korvax50.h"
 #include "targets/comma_text.h"
@@ -40,13 +41,13 @@ std::string CodeSortKey(const std::vector<std::string>& fields) {
   return fields[kCodeField] + kCodeKeyTail;
 }
 
-void SortRecords(std::vector<std::string>& lines, SortOrder order, TextCompare compare) {
-  if (lines.size() < 3) return;
-  const size_t records = lines.size() - 1;
-  // Each record's comparison text is built once; the sort then moves indexes only.
-  std::vector<std::string> texts(records);
+namespace {
+
+// Each record's comparison text: its key followed by the record as comma text.
+std::vector<std::string> ComparisonTexts(const std::vector<std::string>& lines, SortOrder order) {
+  std::vector<std::string> texts(lines.size() - 1);
   std::vector<std::string> fields;
-  for (size_t n = 0; n < records; ++n) {
+  for (size_t n = 0; n < texts.size(); ++n) {
     SplitCommaText(lines[n + 1], fields);
     std::string key = order == SortOrder::kByNumber
                           ? NumberSortKey(fields.empty() ? std::string_view() : std::string_view(fields[0]))
@@ -54,16 +55,35 @@ void SortRecords(std::vector<std::string>& lines, SortOrder order, TextCompare c
     fields.insert(fields.begin(), std::move(key));
     texts[n] = JoinCommaText(fields);
   }
-  std::vector<uint32_t> sequence(records);
-  std::iota(sequence.begin(), sequence.end(), 0u);
-  std::stable_sort(sequence.begin(), sequence.end(), [&](uint32_t a, uint32_t b) {
-    return compare(texts[a], texts[b]) < 0;
-  });
+  return texts;
+}
+
+// The header, then the records in `sequence` (indexes of records, from 0).
+void Reorder(std::vector<std::string>& lines, const std::vector<uint32_t>& sequence) {
   std::vector<std::string> sorted;
   sorted.reserve(lines.size());
   sorted.push_back(std::move(lines[0]));
   for (uint32_t n : sequence) sorted.push_back(std::move(lines[n + 1]));
   lines.swap(sorted);
+}
+
+}  // namespace
+
+void SortRecords(std::vector<std::string>& lines, SortOrder order, TextCompare compare) {
+  if (lines.size() < 3) return;
+  const std::vector<std::string> texts = ComparisonTexts(lines, order);
+  // The sort moves indexes only.
+  std::vector<uint32_t> sequence(texts.size());
+  std::iota(sequence.begin(), sequence.end(), 0u);
+  std::stable_sort(sequence.begin(), sequence.end(), [&](uint32_t a, uint32_t b) {
+    return compare(texts[a], texts[b]) < 0;
+  });
+  Reorder(lines, sequence);
+}
+
+void SortRecords(std::vector<std::string>& lines, SortOrder order) {
+  if (lines.size() < 3) return;
+  Reorder(lines, platform::StableOrderIgnoreCase(ComparisonTexts(lines, order)));
 }
 
 }  // namespace targets

@@ -27,5 +27,8 @@ std::string CodeSortKey(const std::vector<std::string>& fields);
 // comma text with `compare`. Records that compare equal keep their order. The lines are
 // moved, not rewritten, so every record keeps its fields exactly as they were read.
 void SortRecords(std::vector<std::string>& lines, SortOrder order, TextCompare compare);
+// The same with the locale's case-insensitive comparison, each record converted once for
+// it (the program's sort).
+void SortRecords(std::vector<std::string>& lines, SortOrder order);
 
 }  // namespace targets

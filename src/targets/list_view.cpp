@@ -165,7 +165,7 @@ void TStation::ShowAllRows() {
   Filtered = false;
   dGrid1.SetRowCount(std::max(line_count, 1));
   RefreshStatus();
-  N5->SetChecked(false);
+  N5Click(nullptr);
   DrawRow = -1;
   dGrid1.Invalidate();
 }

@@ -65,6 +65,10 @@ TEST(SortRecords, RecordsThatCompareEqualKeepTheirOrder) {
   // Letter case is ignored by the comparison: these records compare equal.
   const Lines lines = {"head", "a-1,x", "A-1,X", "a-1,X", "A-1,x"};
   EXPECT_EQ(Sorted(lines, SortOrder::kByNumber), lines);
+  // The program's own sort, which converts every text once for the locale's comparison.
+  Lines mixed = {"head", "b-2,x", "a-1,x", "A-1,X", "B-1,y"};
+  SortRecords(mixed, SortOrder::kByNumber);
+  EXPECT_EQ(mixed, (Lines{"head", "a-1,x", "A-1,X", "B-1,y", "b-2,x"}));
 }
 
 TEST(SortRecords, ShortListsAreLeftAlone) {
