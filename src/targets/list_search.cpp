@@ -24,6 +24,59 @@ const std::string* LineOfRow(const std::vector<std::string>& lines, const std::v
   return &lines[static_cast<size_t>(index)];
 }
 
+// Field `index` of a comma-text line as it stands in the line, quotes included, or
+// nothing when the line has fewer fields. Reads as SplitCommaText does, without copying.
+std::optional<std::string_view> RawField(std::string_view line, size_t index) {
+  // A NUL byte ends the line; it is looked for only where a field may hold one.
+  size_t end = line.size();
+  size_t pos = 0;
+  const auto skip_blanks = [&] {
+    while (pos < end && static_cast<unsigned char>(line[pos]) <= 32) {
+      if (line[pos] == '\0') end = pos;
+      else ++pos;
+    }
+  };
+  skip_blanks();
+  for (size_t count = 0; pos < end; ++count) {
+    const size_t start = pos;
+    if (line[pos] == '"') {
+      line = line.substr(0, line.find('\0'));
+      end = line.size();
+      ++pos;
+      for (;;) {
+        const size_t quote = line.find('"', pos);
+        if (quote == std::string_view::npos) {
+          pos = end;
+          break;
+        }
+        pos = quote + 1;
+        if (pos == end || line[pos] != '"') break;
+        ++pos;
+      }
+    } else {
+      while (pos < end && static_cast<unsigned char>(line[pos]) >= 32 && line[pos] != ',') ++pos;
+    }
+    if (count == index) return line.substr(start, pos - start);
+    skip_blanks();
+    if (pos < end && line[pos] == ',') {
+      ++pos;
+      skip_blanks();
+    }
+  }
+  return std::nullopt;
+}
+
+// The class by the line itself: the opening brackets are looked for in the worked field
+// as written (a bracket is never a quote, so quoting does not change what is found).
+RecordClass ClassOfLine(std::string_view line, std::string_view worked_open,
+                        std::string_view confirmed_open) {
+  const std::optional<std::string_view> worked = RawField(line, kWorkedField);
+  if (!worked) return RecordClass::kUnworked;
+  if (Holds(*worked, confirmed_open)) return RecordClass::kConfirmed;
+  if (Holds(*worked, worked_open)) return RecordClass::kWorkedOnly;
+  return RecordClass::kUnworked;
+}
+
 }  // namespace
 
 RecordClass ClassOfRecord(const std::vector<std::string>& fields, std::string_view worked_open,
@@ -52,10 +105,8 @@ bool FilterKeeps(DisplayFilter filter, RecordClass record_class) {
 std::vector<int> FilteredRowMap(const std::vector<std::string>& lines, DisplayFilter filter,
                                 std::string_view worked_open, std::string_view confirmed_open) {
   std::vector<int> row_map{0};
-  std::vector<std::string> fields;
   for (size_t n = 1; n < lines.size(); ++n) {
-    SplitCommaText(lines[n], fields);
-    if (FilterKeeps(filter, ClassOfRecord(fields, worked_open, confirmed_open))) {
+    if (FilterKeeps(filter, ClassOfLine(lines[n], worked_open, confirmed_open))) {
       row_map.push_back(static_cast<int>(n));
     }
   }

@@ -31,16 +31,20 @@ TEST(ClassOfRecord, ByTheOpeningBracketsInTheWorkedField) {
 }
 
 TEST(FilteredRowMap, EachFilterKeepsItsClassesInFileOrder) {
-  const Lines lines = {"head", "1,n,c,p,A(1)", "2,n,c,p", "3,n,c,p,B<2>", "4,n,c,p,C(3)", "5,n,c,p,"};
+  // 6: a quoted worked field holding a comma; 7: brackets only after field 4; 8: a comma
+  // inside a quoted earlier field; 9: a blank before the worked field; 10: a NUL byte.
+  const Lines lines = {"head", "1,n,c,p,A(1)", "2,n,c,p", "3,n,c,p,B<2>", "4,n,c,p,C(3)", "5,n,c,p,",
+                       "6,n,c,p,\"D<4>,x\"", "7,n,c,p,,E(5)", "8,\"n,(\",c,p", "9,n,c,p, F(6)",
+                       std::string("10,n,c,p\0,X(1)", 15)};  // a NUL byte ends the line
   struct Case {
     DisplayFilter filter;
     std::vector<int> rows;
   };
   const Case cases[] = {
-      {DisplayFilter::kWorked, {0, 1, 3, 4}},
-      {DisplayFilter::kUnworked, {0, 2, 5}},
-      {DisplayFilter::kConfirmed, {0, 1, 4}},
-      {DisplayFilter::kUnconfirmed, {0, 2, 3, 5}},
+      {DisplayFilter::kWorked, {0, 1, 3, 4, 6, 9}},
+      {DisplayFilter::kUnworked, {0, 2, 5, 7, 8, 10}},
+      {DisplayFilter::kConfirmed, {0, 1, 4, 9}},
+      {DisplayFilter::kUnconfirmed, {0, 2, 3, 5, 6, 7, 8, 10}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(targets::FilteredRowMap(lines, c.filter, "<", "("), c.rows) << static_cast<int>(c.filter);
