@@ -180,6 +180,8 @@ void TStation::N101Click(ui::Widget* sender) {
 }
 
 void TStation::Find1Click(ui::Widget*) {
+  // A follow-up still due would give the grid the focus, which closes the box: run it now.
+  if (Timer2.IsEnabled()) Timer2Timer();
   LayoutSearchBox();
   Group1.SetVisible(true);
   Edit1.SetFocus();
