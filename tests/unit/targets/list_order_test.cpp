@@ -89,7 +89,7 @@ TEST(SortRecords, ComparisonsStayNearNLogNOnOrderedReversedAndEqualInput) {
   for (int shape = 0; shape < 3; ++shape) {
     Lines lines{"head"};
     for (int n = 0; n < kRecords; ++n) {
-      const int number = shape == 0 ? n : shape == 1 ? kRecords - n : 7;
+      const int number = shape == 0 ? n + 1 : shape == 1 ? kRecords - n : 7;
       lines.push_back("A-" + std::to_string(number) + ",x,01,p");
     }
     comparisons = 0;
