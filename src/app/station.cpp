@@ -45,6 +45,7 @@ TStation::TStation() : ui::TForm("TStation") {
   dGrid1.SetDefaultColWidth(40);
   dGrid1.SetStretchLastCol(true);
   TabOrder = {&dGrid1, &Edit2, &Combo1};
+  CreateSearchBox();
   ConnectEvents();
   FormCreate();
   SorvaB = std::make_unique<TSorvaB>(*this);
@@ -87,6 +88,7 @@ void TStation::FormShow() {
     ui::Application().Terminate();
     return;
   }
+  LoadRecentFiles();
   UpdateRecentFiles();
 
   SetWindowFont(app::ReadFont(*Settings, "Font2", app::kDefaultListFont));
@@ -138,14 +140,7 @@ void TStation::FormCloseQuery(bool& can_close) {
     WindowBounds = {static_cast<int16_t>(bounds.left), static_cast<int16_t>(bounds.top),
                     static_cast<int16_t>(bounds.width), static_cast<int16_t>(bounds.height)};
   }
-  for (int n = 0; n < kRecentFileCount; ++n) {
-    const std::string key = "FF" + std::to_string(n);
-    if (FF[static_cast<size_t>(n)]->Visible()) {
-      Settings->WriteString("fHist", key, FF[static_cast<size_t>(n)]->Caption());
-    } else {
-      Settings->DeleteKey("fHist", key);
-    }
-  }
+  SaveRecentFiles();
   std::string pos;
   for (int16_t value : WindowBounds) pos += std::to_string(value) + ",";
   for (int col = 1; col <= 5; ++col) pos += std::to_string(dGrid1.ColWidths(col)) + ",";
@@ -192,4 +187,5 @@ void TStation::ConnectEvents() {
   Timer2.OnTimer = [this](ui::TTimer&) { Timer2Timer(); };
   ConnectViewEvents();
   ConnectLinkEvents();
+  ConnectListCommandEvents();
 }

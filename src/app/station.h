@@ -89,6 +89,12 @@ class TStation : public ui::TForm {
   ui::TComboBox Combo1{Panel1};
   ui::TDrawGrid dGrid1{*this};
   ui::TStatusBar StatBar1{*this};
+  // The search box, drawn over the grid while it is open.
+  ui::TGroupBox Group1{*this};
+  ui::TLabel Label1{Group1};
+  ui::TEdit Edit1{Group1};
+  ui::TButton BitBtn1{Group1};
+  ui::TButton BitBtn2{Group1};
 
   // Logging-program watch and the one-shot refresh of the current row.
   ui::TTimer Timer1{*this, 1500, true};
@@ -143,8 +149,33 @@ class TStation : public ui::TForm {
   void S1Click(ui::Widget* sender);
   void Q1Click(ui::Widget* sender);
 
-  // Commands of later subsystems; inert until they are built.
+  // Sort, display filters, area jump and find (targets/list_commands.cpp).
+  void JCG1Click(ui::Widget* sender);
   void N6Click(ui::Widget* sender);
+  void N101Click(ui::Widget* sender);
+  void Find1Click(ui::Widget* sender);
+  void BitBtn1Click(ui::Widget* sender);
+  void BitBtn2Click(ui::Widget* sender);
+  void Group1Exit();
+  void FindNext1Click(ui::Widget* sender);
+  // The status line's award summary with `shown` in place of the worked count.
+  std::string StatusText(int shown) const;
+
+  // Edit mode (targets/edit_mode.cpp).
+  void N5Click(ui::Widget* sender);
+  void A1Click(ui::Widget* sender);
+  void D1Click(ui::Widget* sender);
+  void W1Click(ui::Widget* sender);
+  void Copy1Click(ui::Widget* sender);
+
+  // Recent-file menus (targets/recent_files.cpp).
+  void LoadRecentFiles();
+  void UpdateRecentFiles(const std::string& name);
+  void SaveRecentFiles();
+  void FF0Click(ui::Widget* sender);
+  void FX0Click(ui::Widget* sender);
+
+  // Commands of later subsystems; inert until they are built.
   void Sent1Click(ui::Widget* sender);
   void J1Click(ui::Widget* sender);
   void Korvax1Click(ui::Widget* sender);
@@ -192,4 +223,12 @@ class TStation : public ui::TForm {
   void CreateMenuItems();
   void ConnectEvents();
   void ConnectViewEvents();
+  void ConnectListCommandEvents();
+  void CreateSearchBox();
+  void LayoutSearchBox();
+  // The display filter shown now (the Tag of its checked item), or -1 for all rows.
+  int CheckedFilterTag() const;
+  void ApplyFilter(int tag);
+  void ShowFilteredCounts(int kept);
+  void AfterRecordsChanged();
 };

@@ -4,9 +4,11 @@
 // src/native/ (glibc iconv) and for Windows in src/win32/platform/ (the W functions).
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/status.h"
 
@@ -24,6 +26,10 @@ std::string Utf8ToCp932(std::string_view text);
 // locale and NORM_IGNORECASE. Natively ASCII letters are folded and the rest compared
 // byte by byte, so the order of non-ASCII text may differ from Windows.
 int CompareTextIgnoreCase(std::string_view a, std::string_view b);
+
+// The indexes of `texts` in the order of CompareTextIgnoreCase, texts that compare equal
+// in their given order. Each text is converted once, not at every comparison.
+std::vector<uint32_t> StableOrderIgnoreCase(const std::vector<std::string>& texts);
 
 // The file system path for a Shift-JIS name, and the Shift-JIS name of a path.
 std::filesystem::path PathFromCp932(std::string_view name);

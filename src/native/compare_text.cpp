@@ -2,6 +2,9 @@
 // letters are folded, everything else (double-byte characters included) is compared as
 // unsigned bytes. Trail bytes are never folded, so two different katakana never compare
 // equal.
+#include <algorithm>
+#include <numeric>
+
 #include "base/cp932.h"
 #include "base/platform.h"
 
@@ -31,6 +34,15 @@ int CompareTextIgnoreCase(std::string_view a, std::string_view b) {
   }
   if (a.size() == b.size()) return 0;
   return a.size() < b.size() ? -1 : 1;
+}
+
+std::vector<uint32_t> StableOrderIgnoreCase(const std::vector<std::string>& texts) {
+  std::vector<uint32_t> order(texts.size());
+  std::iota(order.begin(), order.end(), 0u);
+  std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+    return CompareTextIgnoreCase(texts[a], texts[b]) < 0;
+  });
+  return order;
 }
 
 }  // namespace platform

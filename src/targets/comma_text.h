@@ -14,7 +14,10 @@ namespace targets {
 // Splits `line` into `fields` (replaced). The vector's strings are reused, so splitting
 // line after line into the same vector allocates only when a field outgrows its string.
 // A NUL byte ends the line.
-void SplitCommaText(std::string_view line, std::vector<std::string>& fields);
+// With `max_fields`, reading stops after that many fields (a caller that needs only the
+// first ones).
+void SplitCommaText(std::string_view line, std::vector<std::string>& fields,
+                    size_t max_fields = static_cast<size_t>(-1));
 std::vector<std::string> SplitCommaText(std::string_view line);
 
 // The fields as one line. A record of exactly one empty field is written as "" so that

@@ -136,16 +136,3 @@ void TStation::RestoreCurrentRow() {
   const int row = std::clamp(Settings->ReadInteger("Hist", ListFileName, 1), 1, last_row);
   dGrid1.SetRow(row);
 }
-
-// Keeps the current file first among the recent-file items.
-void TStation::UpdateRecentFiles() {
-  std::vector<std::string> files{ListFileName};
-  for (const auto& item : FF) {
-    if (item->Visible() && item->Caption() != ListFileName) files.push_back(item->Caption());
-  }
-  for (size_t n = 0; n < FF.size(); ++n) {
-    const bool used = n < files.size();
-    FF[n]->SetCaption(used ? files[n] : std::string());
-    FF[n]->SetVisible(used);
-  }
-}

@@ -105,8 +105,10 @@ void TStation::SetWindowFont(const ui::Font& font) {
   Panel1.SetFont(font);
 }
 
-std::string TStation::StatusText() const {
-  return FillCounts(StatusFormat, Award.AwardName.size(), WorkedCount,
+std::string TStation::StatusText() const { return StatusText(WorkedCount); }
+
+std::string TStation::StatusText(int shown) const {
+  return FillCounts(StatusFormat, Award.AwardName.size(), shown,
                     static_cast<int>(TargetLines.size()) - 1);
 }
 
@@ -163,14 +165,10 @@ void TStation::ShowAllRows() {
   Filtered = false;
   dGrid1.SetRowCount(std::max(line_count, 1));
   RefreshStatus();
-  N5->SetChecked(false);
+  N5Click(nullptr);
   DrawRow = -1;
   dGrid1.Invalidate();
 }
-
-// The display filters come with the list commands; until then every call shows the
-// whole list, as the call without a sender does.
-void TStation::N6Click(ui::Widget*) { ShowAllRows(); }
 
 void TStation::dGrid1KeyDown(int& key, unsigned shift) {
   if (FromLogger) {

@@ -431,7 +431,7 @@ LRESULT GridWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 HWND CreateGridWindow(HINSTANCE instance, HWND parent, ui::Widget& owner, ui::WidgetId id) {
   RegisterGridClass(instance);
   return CreateWindowExW(WS_EX_CLIENTEDGE, kGridClassName, L"",
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, 0, 0, 10,
+                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, 0, 0, 10,
                          10, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance,
                          &owner);
 }

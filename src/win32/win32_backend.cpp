@@ -464,6 +464,10 @@ void Win32Backend::SetVisible(ui::WidgetId id, bool visible) {
     return;
   }
   if (entry.hwnd) ShowWindow(entry.hwnd, visible ? SW_SHOW : SW_HIDE);
+  // A group box shown over other controls (the search box over the grid) comes first.
+  if (visible && entry.hwnd && entry.kind == ui::WidgetKind::kGroupBox) {
+    SetWindowPos(entry.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   if (entry.buddy) ShowWindow(entry.buddy, visible ? SW_SHOW : SW_HIDE);
   if (IsMenuPart(id)) MenuChanged(id);
 }

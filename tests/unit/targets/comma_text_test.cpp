@@ -122,3 +122,15 @@ TEST(CommaText, FieldsReadBackAsWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SplitCommaText, StopsAfterTheFieldsAskedFor) {
+  std::vector<std::string> fields;
+  targets::SplitCommaText("a,\"b,c\",d,e", fields, 2);
+  EXPECT_EQ(fields, (std::vector<std::string>{"a", "b,c"}));
+  targets::SplitCommaText("a", fields, 5);
+  EXPECT_EQ(fields, std::vector<std::string>{"a"});
+}
+
+}  // namespace
