@@ -83,6 +83,7 @@ class TStation : public ui::TForm {
   ui::TComboBox Combo1{Panel1};
   ui::TDrawGrid dGrid1{*this};
   ui::TStatusBar StatBar1{*this};
+  ui::TProgressBar Prog1{*this};
 
   // Logging-program watch and the one-shot refresh of the current row.
   ui::TTimer Timer1{*this, 1500, true};
@@ -136,6 +137,10 @@ class TStation : public ui::TForm {
   // The tally dialog and the QSO database (tally/dialog/station_tally_commands.cpp).
   void S1Click(ui::Widget* sender);
   void Q1Click(ui::Widget* sender);
+
+  // The spreadsheet export, E2 and N13 (export/station_export.cpp).
+  void E2Click(ui::Widget* sender);
+  void SaveWorkbookBesideList(const std::vector<std::string>& rows);
 
   // Commands of later subsystems; inert until they are built.
   void N6Click(ui::Widget* sender);
