@@ -104,6 +104,7 @@ void TStation::E2Click(ui::Widget* sender) {
 }
 
 void TStation::SaveWorkbookBesideList(const std::vector<std::string>& rows) {
+  ui::Application().SetCursor(ui::Cursor::kHourGlass);
   const std::string file_name = spreadsheet::WorkbookFileName(
       ListFileName, TodayText(),
       [](const std::string& name) { return platform::FileExists(platform::PathFromCp932(name)); });
