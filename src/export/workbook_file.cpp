@@ -69,6 +69,14 @@ class Formats {
   std::map<std::tuple<ColumnFormat, bool, bool, bool, bool>, lxw_format*> formats_;
 };
 
+// Most cells (numbers, call signs, dates) are plain ASCII, which needs no conversion.
+std::string Utf8Of(const std::string& cp932) {
+  for (char c : cp932) {
+    if (static_cast<unsigned char>(c) >= 0x80) return platform::Cp932ToUtf8(cp932);
+  }
+  return cp932;
+}
+
 // The library opens files by narrow name, which cannot say every name on Windows: the
 // workbook is made in the temporary folder under a plain name, then copied beside the
 // list whole and moved into place, as every file the program writes.
@@ -97,7 +105,11 @@ Status MoveInPlace(const std::filesystem::path& made, const std::filesystem::pat
 Status WriteWorkbookFile(const std::filesystem::path& path, const std::vector<std::string>& rows) {
   const std::filesystem::path made = TemporaryWorkbookPath();
   const std::optional<std::string> file_name = platform::NarrowFileName(made);
-  lxw_workbook* book = file_name ? workbook_new(file_name->c_str()) : nullptr;
+  // Rows go straight to the file in order, without a shared string table: less memory
+  // and time for a big list.
+  lxw_workbook_options options{};
+  options.constant_memory = LXW_TRUE;
+  lxw_workbook* book = file_name ? workbook_new_opt(file_name->c_str(), &options) : nullptr;
   if (book == nullptr) return Status::Error("cannot create " + platform::Cp932FromPath(made));
   lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
   Formats formats(book);
@@ -118,7 +130,7 @@ Status WriteWorkbookFile(const std::filesystem::path& path, const std::vector<st
       if (column < cells.size() && !cells[column].empty()) {
         widths[column] = std::max(widths[column], cells[column].size());
         error = worksheet_write_string(sheet, static_cast<lxw_row_t>(i), static_cast<lxw_col_t>(j),
-                                       platform::Cp932ToUtf8(cells[column]).c_str(), format);
+                                       Utf8Of(cells[column]).c_str(), format);
       } else {
         error = worksheet_write_blank(sheet, static_cast<lxw_row_t>(i), static_cast<lxw_col_t>(j), format);
       }

@@ -112,14 +112,7 @@ class ExportTest : public e2e::ProgramTest {
   // saved, so that the list file holds what the grid shows.
   void TallyAndSave(AppProcess& app) {
     const auto written_before = folder().LastWriteTime(kDemoListName);
-    app.PostCommand(app::kCmdS1);
-    HWND dialog = nullptr;
-    e2e::WaitFor("the tally dialog", [&] {
-      for (HWND window : e2e::TopLevelWindows(app.id(), L"TSorvaB")) {
-        if (IsWindowVisible(window)) dialog = window;
-      }
-      return dialog != nullptr;
-    });
+    HWND dialog = e2e::OpenTallyDialog(app);
     HWND start = e2e::FindDescendant(dialog, L"Button", L"\u96c6\u8a08\u958b\u59cb(&S)");  // 集計開始(&S)
     ASSERT_NE(start, nullptr);
     PostMessageW(start, BM_CLICK, 0, 0);
