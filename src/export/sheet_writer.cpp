@@ -49,7 +49,7 @@ int WidestRow(const std::vector<std::string>& rows) {
 }
 
 std::string WriteSheet(AutomationObject& application, const std::vector<std::string>& rows,
-                       SheetProgress* progress) {
+                       SheetProgress* progress, const std::function<bool()>& stop_requested) {
   const int row_count = static_cast<int>(rows.size());
   if (progress) {
     progress->SetPosition(0);
@@ -63,7 +63,7 @@ std::string WriteSheet(AutomationObject& application, const std::vector<std::str
   std::vector<std::string> cells;
   size_t widest = 0;
   for (int i = 1; i <= row_count; ++i) {
-    if (progress && progress->StopRequested()) break;
+    if (stop_requested && stop_requested()) break;
     targets::SplitCommaText(rows[static_cast<size_t>(i - 1)], cells);
     if (progress) progress->SetPosition(i / 10);
     widest = std::max(widest, cells.size());

@@ -4,6 +4,7 @@
 // each assignment. Pure: the caller supplies the application object and the progress.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,6 @@ class SheetProgress {
   // Called with the maximum (rows div 10) once, then with i div 10 before row i.
   virtual void SetMax(int maximum) = 0;
   virtual void SetPosition(int position) = 0;
-  // Polled before each row: true when the operator chose to stop writing rows.
-  virtual bool StopRequested() = 0;
 };
 
 // The number format of each column range of the sheet: first cell, last column, format.
@@ -58,9 +57,11 @@ inline constexpr BorderStep kBorderSteps[] = {
     {TablePart::kWhole, border::kRight, border::kContinuous, border::kMedium}};
 
 // Writes `rows` (comma text, header first) into a new workbook of `application`. With
-// no progress the number formats are skipped. Returns the application's caption.
+// no progress the number formats are skipped. `stop_requested` is asked before each row;
+// true ends the rows there (the table is still formatted to its full size). Returns the
+// application's caption.
 std::string WriteSheet(AutomationObject& application, const std::vector<std::string>& rows,
-                       SheetProgress* progress);
+                       SheetProgress* progress, const std::function<bool()>& stop_requested);
 
 // The number of cells of the widest row.
 int WidestRow(const std::vector<std::string>& rows);

@@ -21,16 +21,19 @@ class BarProgress : public SheetProgress {
     bar_.SetVisible(true);
   }
   void SetPosition(int position) override { bar_.SetPosition(position); }
-  bool StopRequested() override {
-    ui::TApplication& application = ui::Application();
-    if (!application.backend().IsKeyPressedNow(ui::kVkEscape)) return false;
-    return application.ShowMessage(kStopQuestion, application.Title,
-                                   ui::kMbYesNo | ui::kMbIconQuestion) == ui::kIdYes;
-  }
 
  private:
   ui::TProgressBar& bar_;
 };
+
+// Esc held down (read from the keyboard: the loop takes no messages) and the operator
+// confirms.
+bool EscapeStops() {
+  ui::TApplication& application = ui::Application();
+  if (!application.backend().IsKeyPressedNow(ui::kVkEscape)) return false;
+  return application.ShowMessage(kStopQuestion, application.Title, ui::kMbYesNo | ui::kMbIconQuestion) ==
+         ui::kIdYes;
+}
 
 // The cursor back to the default and the bar hidden, however the writing ended.
 class RestoreOnExit {
@@ -58,7 +61,7 @@ bool WriteRowsToSheet(const std::vector<std::string>& rows, ui::TProgressBar* pr
   if (!spreadsheet) return false;
   std::unique_ptr<BarProgress> bar;
   if (progress) bar = std::make_unique<BarProgress>(*progress);
-  const std::string caption = WriteSheet(*spreadsheet, rows, bar.get());
+  const std::string caption = WriteSheet(*spreadsheet, rows, bar.get(), EscapeStops);
   if (progress) progress->SetVisible(false);
   application.backend().BringWindowToFront(caption);
   return true;

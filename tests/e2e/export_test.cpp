@@ -87,9 +87,13 @@ class ExportTest : public e2e::ProgramTest {
     set(kClsidKey + L"\\InprocServer32", nullptr, dll);
     set(kClsidKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
   }
+  // The server's registration and the workbook association that one test makes are
+  // removed, also after a test that failed half-way.
   static void Unregister() {
     RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgIdKey);
     RegDeleteTreeW(HKEY_CLASSES_ROOT, kClsidKey.c_str());
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L".xlsx");
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"SorvanoTest.Workbook");
   }
 
   TestFolder& Folder() {
@@ -303,8 +307,6 @@ TEST_F(ExportTest, WithoutASpreadsheetProgramAWorkbookGoesBesideTheList) {
   app->PostCommand(app::kCmdN13);
   e2e::WaitFor("the workbook opened through the shell",
                [&] { return test_folder.Read(L"opened.xlsx").has_value(); }, e2e::Timeout{60000});
-  RegDeleteTreeW(HKEY_CLASSES_ROOT, L".xlsx");
-  RegDeleteTreeW(HKEY_CLASSES_ROOT, L"SorvanoTest.Workbook");
   EXPECT_EQ(test_folder.Read(L"opened.xlsx")->substr(0, 2), "PK");
   // The status line's second panel says where it went (its length is all another process
   // can read of it).
