@@ -6,8 +6,8 @@
 #include "ui/not_in_core.h"
 
 #include <cstdint>
-#include <memory>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +18,7 @@
 #include "ui/grid_model.h"
 
 #include "ui/types.h"
+#include "update/http_down.h"
 
 namespace ui {
 
@@ -95,6 +96,8 @@ class Backend {
   // Common dialogs; false when the operator cancelled.
   virtual bool ShowOpenDialog(OpenDialogOptions& options) = 0;
   virtual bool ShowFontDialog(Font& font) = 0;
+  // The shell's folder dialog, opening at `folder`; the chosen folder replaces it.
+  virtual bool ShowFolderDialog(std::string_view title, std::string& folder) = 0;
 
   // The clipboard as text, and the keyboard's state at this moment.
   virtual void SetClipboardText(std::string_view text) = 0;
@@ -130,6 +133,8 @@ class Backend {
   // Whether the key is held down at this moment, read from the keyboard itself, for loops
   // that do not take messages (IsKeyDown reads the state as of the last message).
   virtual bool IsKeyPressedNow(int virtual_key) = 0;
+  // An HTTP client for `slot` (0 or 1): WinInet in the program, the test's fake headless.
+  virtual std::unique_ptr<update::THTTPDown> CreateHttpDown(int slot) = 0;
 };
 
 }  // namespace ui

@@ -61,6 +61,8 @@ class Win32Backend : public ui::Backend {
   void GridChanged(ui::WidgetId grid) override;
   bool ShowOpenDialog(ui::OpenDialogOptions& options) override;
   bool ShowFontDialog(ui::Font& font) override;
+  // Defined in folder_dialog.cpp.
+  bool ShowFolderDialog(std::string_view title, std::string& folder) override;
   void SetClipboardText(std::string_view text) override;
   std::string GetClipboardText() override;
   bool IsKeyDown(int virtual_key) override;
@@ -79,6 +81,7 @@ class Win32Backend : public ui::Backend {
   std::unique_ptr<spreadsheet::AutomationObject> CreateAutomationObject(std::string_view prog_id) override;
   bool BringWindowToFront(std::string_view title) override;
   bool IsKeyPressedNow(int virtual_key) override;
+  std::unique_ptr<update::THTTPDown> CreateHttpDown(int slot) override;
 
  private:
   struct Entry {
