@@ -17,7 +17,7 @@ SORVANO_PACKAGES=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev locales
   g++-mingw-w64-i686-posix mingw-w64-tools wine wine32:i386 wine64
   xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho x11-apps netpbm imagemagick
-  python3
+  libxlsxwriter-dev libz-mingw-w64-dev python3
 )
 
 # Bump when the prefix recipe below changes, so that old prefixes are made again.
@@ -117,8 +117,39 @@ sorvano_configure_native() {
 }
 
 sorvano_configure_win() {
+  sorvano_ensure_mingw_xlsxwriter || return 1
   cmake -S "$SORVANO_ROOT" -B "$SORVANO_WIN_DIR" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$SORVANO_ROOT/cmake/mingw-i686.cmake" -DSORVANO_BENCH=OFF >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$SORVANO_ROOT/cmake/mingw-i686.cmake" -DSORVANO_BENCH=OFF \
+    -DSORVANO_MINGW_XLSXWRITER="$SORVANO_MINGW_XLSXWRITER" >/dev/null
+}
+
+# libxlsxwriter for the Windows tree: Debian ships it for Linux only, so its Debian source
+# package is fetched once (through a source list of its own, leaving the system's apt
+# lists alone) and built with MinGW-w64 and Debian's zlib for MinGW-w64.
+SORVANO_MINGW_XLSXWRITER=$SORVANO_BUILD/mingw-xlsxwriter
+sorvano_ensure_mingw_xlsxwriter() {
+  [ -f "$SORVANO_MINGW_XLSXWRITER/lib/libxlsxwriter.a" ] && return 0
+  sorvano_log "building libxlsxwriter for MinGW-w64 from Debian's source package"
+  local work=$SORVANO_BUILD/mingw-xlsxwriter-src
+  rm -rf "$work"
+  mkdir -p "$work/lists/partial"
+  echo "deb-src http://deb.debian.org/debian bookworm main" > "$work/sources.list"
+  local apt_options=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
+    -o Dir::State::Lists="$work/lists")
+  (cd "$work" && apt-get "${apt_options[@]}" update -qq >/dev/null 2>&1 &&
+    apt-get "${apt_options[@]}" source --download-only -qq libxlsxwriter >/dev/null 2>&1) \
+    || { sorvano_log "error: cannot fetch the libxlsxwriter source package"; return 1; }
+  local tarball
+  tarball=$(ls "$work"/libxlsxwriter_*.orig.tar.* | head -n1)
+  mkdir -p "$work/source" && tar -xf "$tarball" -C "$work/source" --strip-components=1 || return 1
+  cmake -S "$work/source" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$SORVANO_ROOT/cmake/mingw-i686.cmake" -DBUILD_TESTS=OFF \
+    -DBUILD_EXAMPLES=OFF -DUSE_SYSTEM_MINIZIP=OFF \
+    -DCMAKE_INSTALL_PREFIX="$SORVANO_MINGW_XLSXWRITER" >/dev/null &&
+    cmake --build "$work/build" -j "$SORVANO_JOBS" >/dev/null &&
+    cmake --install "$work/build" >/dev/null \
+    || { sorvano_log "error: libxlsxwriter did not build for MinGW-w64"; return 1; }
+  rm -rf "$work"
 }
 
 # True when the Windows tree defines the target (targets of parts still being written

@@ -41,6 +41,7 @@ TStation::TStation() : ui::TForm("TStation") {
   for (auto* item : {A1.get(), E1.get(), D1.get(), W1.get()}) item->SetEnabled(false);
   Edit2.SetReadOnly(true);
   StatBar1.SetPanels({160, -1});
+  Prog1.SetVisible(false);
   dGrid1.SetColCount(6);
   dGrid1.SetDefaultColWidth(40);
   dGrid1.SetStretchLastCol(true);
@@ -176,6 +177,8 @@ void TStation::ConnectEvents() {
   Save1->OnClick = [this](ui::Widget& sender) { Save1Click(&sender); };
   S1->OnClick = [this](ui::Widget& sender) { S1Click(&sender); };
   Q1->OnClick = [this](ui::Widget& sender) { Q1Click(&sender); };
+  E2->OnClick = [this](ui::Widget& sender) { E2Click(&sender); };
+  N13->OnClick = [this](ui::Widget& sender) { E2Click(&sender); };
   Sent1->OnClick = [this](ui::Widget& sender) { Sent1Click(&sender); };
   J1->OnClick = [this](ui::Widget& sender) { J1Click(&sender); };
   Korvax1->OnClick = [this](ui::Widget& sender) { Korvax1Click(&sender); };

@@ -95,6 +95,7 @@ class TStation : public ui::TForm {
   ui::TEdit Edit1{Group1};
   ui::TButton BitBtn1{Group1};
   ui::TButton BitBtn2{Group1};
+  ui::TProgressBar Prog1{*this};
 
   // Logging-program watch and the one-shot refresh of the current row.
   ui::TTimer Timer1{*this, 1500, true};
@@ -148,6 +149,10 @@ class TStation : public ui::TForm {
   // The tally dialog and the QSO database (tally/dialog/station_tally_commands.cpp).
   void S1Click(ui::Widget* sender);
   void Q1Click(ui::Widget* sender);
+
+  // The spreadsheet export, E2 and N13 (export/station_export.cpp).
+  void E2Click(ui::Widget* sender);
+  void SaveWorkbookBesideList(const std::vector<std::string>& rows);
 
   // Sort, display filters, area jump and find (targets/list_commands.cpp).
   void JCG1Click(ui::Widget* sender);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,5 +53,9 @@ Status MoveFileOver(const std::filesystem::path& source, const std::filesystem::
 
 // Removes a file; a failure is ignored (used to clean up after another failure).
 void RemoveFileQuietly(const std::filesystem::path& path);
+
+// The name of `path` as the C library's fopen takes it (the ANSI code page on Windows),
+// for libraries that open files by narrow name; nothing when the name cannot be said so.
+std::optional<std::string> NarrowFileName(const std::filesystem::path& path);
 
 }  // namespace platform

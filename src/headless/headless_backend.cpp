@@ -220,4 +220,21 @@ void HeadlessBackend::SetClipboardText(std::string_view text) { clipboard = text
 std::string HeadlessBackend::GetClipboardText() { return clipboard; }
 bool HeadlessBackend::IsKeyDown(int virtual_key) { return keys_down.count(virtual_key) != 0; }
 
+std::unique_ptr<spreadsheet::AutomationObject> HeadlessBackend::CreateAutomationObject(
+    std::string_view prog_id) {
+  if (!spreadsheet || prog_id != "Excel.Application") return nullptr;
+  return spreadsheet->Application();
+}
+
+bool HeadlessBackend::IsKeyPressedNow(int virtual_key) {
+  if (on_key_poll) on_key_poll(virtual_key);
+  return keys_down.count(virtual_key) > 0;
+}
+
+bool HeadlessBackend::BringWindowToFront(std::string_view title) {
+  if (!spreadsheet || !spreadsheet->visible || title != spreadsheet->caption) return false;
+  windows_brought_to_front.emplace_back(title);
+  return true;
+}
+
 }  // namespace headless

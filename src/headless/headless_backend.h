@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "headless/recording_spreadsheet.h"
 #include "ui/backend.h"
 #include "ui/widget.h"
 
@@ -75,6 +76,10 @@ class HeadlessBackend : public ui::Backend {
   std::string clipboard;
   std::set<int> keys_down;
   std::function<void()> on_process_messages;
+  // The spreadsheet program; none installed while null.
+  std::shared_ptr<RecordingSpreadsheet> spreadsheet;
+  std::vector<std::string> windows_brought_to_front;
+  std::function<void(int virtual_key)> on_key_poll;
   // Makes the HTTP clients; none (a client that cannot be made) when unset.
   update::HttpDownFactory http_down_factory;
   // Runs as the message loop: the forms exist and the main form is shown.
@@ -145,6 +150,10 @@ class HeadlessBackend : public ui::Backend {
   void RunModalLoop(ui::WidgetId form) override;
   void EndModal(ui::WidgetId) override {}
   void ProcessMessages() override;
+  std::unique_ptr<spreadsheet::AutomationObject> CreateAutomationObject(std::string_view prog_id) override;
+  bool BringWindowToFront(std::string_view title) override;
+  // Runs on_key_poll first, so that a test can press and release keys in a long job.
+  bool IsKeyPressedNow(int virtual_key) override;
   std::unique_ptr<update::THTTPDown> CreateHttpDown(int slot) override {
     return http_down_factory ? http_down_factory(slot) : nullptr;
   }

@@ -130,4 +130,6 @@ Status MoveFileOver(const std::filesystem::path& source, const std::filesystem::
 
 void RemoveFileQuietly(const std::filesystem::path& path) { unlink(path.c_str()); }
 
+std::optional<std::string> NarrowFileName(const std::filesystem::path& path) { return path.string(); }
+
 }  // namespace platform

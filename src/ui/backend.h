@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "export/automation.h"
 #include "ui/dialogs.h"
 #include "ui/font.h"
 #include "ui/grid_model.h"
@@ -124,6 +125,16 @@ class Backend {
   // Opens a file or URL with the shell's "open" verb; false when the shell failed.
   virtual bool ShellOpen(std::string_view target) = 0;
   virtual void Beep() = 0;
+
+  // The automation object of the program registered as `prog_id`; null when none is
+  // registered. Throws spreadsheet::AutomationError when one is but does not start.
+  virtual std::unique_ptr<spreadsheet::AutomationObject> CreateAutomationObject(
+      std::string_view prog_id) = 0;
+  // Brings the top-level window titled exactly `title` to the front; false when none is.
+  virtual bool BringWindowToFront(std::string_view title) = 0;
+  // Whether the key is held down at this moment, read from the keyboard itself, for loops
+  // that do not take messages (IsKeyDown reads the state as of the last message).
+  virtual bool IsKeyPressedNow(int virtual_key) = 0;
   // An HTTP client for `slot` (0 or 1): WinInet in the program, the test's fake headless.
   virtual std::unique_ptr<update::THTTPDown> CreateHttpDown(int slot) = 0;
 };

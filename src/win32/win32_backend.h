@@ -78,6 +78,10 @@ class Win32Backend : public ui::Backend {
   void SetCursor(ui::Cursor cursor) override;
   bool ShellOpen(std::string_view target) override;
   void Beep() override;
+  // Defined in win32_backend_automation.cpp.
+  std::unique_ptr<spreadsheet::AutomationObject> CreateAutomationObject(std::string_view prog_id) override;
+  bool BringWindowToFront(std::string_view title) override;
+  bool IsKeyPressedNow(int virtual_key) override;
   std::unique_ptr<update::THTTPDown> CreateHttpDown(int slot) override;
 
  private:

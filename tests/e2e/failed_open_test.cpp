@@ -139,14 +139,7 @@ class FailedOpenTest : public e2e::ProgramTestOn<::testing::TestWithParam<Sequen
 
   // A tally through the dialog, which leaves the list with unsaved marks.
   static void Tally(AppProcess& app) {
-    app.PostCommand(app::kCmdS1);
-    HWND dialog = nullptr;
-    e2e::WaitFor("the tally dialog", [&] {
-      for (HWND window : e2e::TopLevelWindows(app.id(), L"TSorvaB")) {
-        if (IsWindowVisible(window)) dialog = window;
-      }
-      return dialog != nullptr;
-    });
+    HWND dialog = e2e::OpenTallyDialog(app);
     PostMessageW(e2e::FindDescendant(dialog, L"Button", kStartCaption), BM_CLICK, 0, 0);
     const MessageBoxView report = app.WaitMessageBox(e2e::Timeout{120000});
     report.Press(IDOK);

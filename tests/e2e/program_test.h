@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "app/command_ids.h"
 #include "driver/app_process.h"
+#include "driver/poll.h"
+#include "driver/top_windows.h"
 #include "driver/program_folder.h"
 #include "driver/test_folder.h"
 #include "driver/text_codec.h"
@@ -58,5 +61,18 @@ class ProgramTestOn : public GTestBase {
 };
 
 using ProgramTest = ProgramTestOn<::testing::Test>;
+
+// Opens the tally dialog from the main window's menu and returns it once it shows.
+inline HWND OpenTallyDialog(AppProcess& app) {
+  app.PostCommand(app::kCmdS1);
+  HWND dialog = nullptr;
+  WaitFor("the tally dialog", [&] {
+    for (HWND window : TopLevelWindows(app.id(), L"TSorvaB")) {
+      if (IsWindowVisible(window)) dialog = window;
+    }
+    return dialog != nullptr;
+  });
+  return dialog;
+}
 
 }  // namespace e2e

@@ -58,15 +58,7 @@ class TallyTest : public e2e::ProgramTest {
 
   // Opens the tally dialog from the menu and returns it.
   static HWND OpenDialog(AppProcess& app) {
-    app.PostCommand(app::kCmdS1);
-    HWND dialog = nullptr;
-    e2e::WaitFor("the tally dialog", [&] {
-      for (HWND window : e2e::TopLevelWindows(app.id(), L"TSorvaB")) {
-        if (IsWindowVisible(window)) dialog = window;
-      }
-      return dialog != nullptr;
-    });
-    return dialog;
+    return e2e::OpenTallyDialog(app);
   }
 
   // Posted, not sent: the button's command shows a modal box before it returns.

@@ -8,9 +8,13 @@
 #include "base/file_error.h"
 #include "base/platform.h"
 #include "base/text_file.h"
+#include "export/export_rows.h"
+#include "export/workbook_file.h"
 #include "import_tool.h"
 #include "settings/settings_store.h"
+#include "tally/qso_record.h"
 #include "tally/tally_engine.h"
+#include "tally/tally_rules.h"
 #include "tally_cli_options.h"
 #include "targets/list_file_io.h"
 #include "targets/target_list.h"
@@ -65,6 +69,27 @@ std::string ConsoleLines(std::string_view text) {
 }
 
 class QuietCallbacks : public tally::TallyCallbacks {};
+
+// The sheet of the program's second export command (every target, in file order, with
+// its first QSO's columns when the database opens) as an .xlsx file.
+Status WriteExportWorkbook(const std::string& file, const std::vector<std::string>& lines,
+                           const targets::PreparedList& list, const tally::TallyOptions& options,
+                           tally::QsoSource& library) {
+  std::vector<int> row_map(lines.size());
+  for (size_t n = 0; n < row_map.size(); ++n) row_map[n] = static_cast<int>(n);
+  const std::string worked_open = tally::ParseBrackets(options.WkdChars).open;
+  const std::string confirmed_open = tally::ParseBrackets(options.CfmChars).open;
+  const spreadsheet::ExportRowsInput input{
+      lines, row_map, static_cast<int>(lines.size()),
+      std::span<const std::string>(list.ColumnTitles.data(), spreadsheet::kTitleCount), worked_open,
+      confirmed_open};
+  QsoRecord record;
+  spreadsheet::QsoLookup lookup;
+  if (library.KorvaxOpen(0, record.data(), options.database_path.c_str(), 1) == 0) lookup = {&library, &record};
+  const std::vector<std::string> rows = spreadsheet::BuildExportRows(input, lookup);
+  if (record.IsOpen()) library.KorvaxClose(record.data(), 1);
+  return spreadsheet::WriteWorkbookFile(platform::PathFromCp932(file), rows);
+}
 
 }  // namespace
 
@@ -160,6 +185,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   out << platform.ToConsole(ConsoleLines(result.report)) << '\n';
   if (result.clipboard) out << '\n' << platform.ToConsole(ConsoleLines(*result.clipboard));
 
+  if (!command->xlsx_file.empty()) {
+    const Status written = WriteExportWorkbook(command->xlsx_file, lines, list, options, library);
+    if (!written.ok()) {
+      say(err, "sorvano-tally: " + written.message());
+      return kExitWorkbook;
+    }
+  }
   if (command->write) {
     if (!result.enable_save) {
       say(err, "sorvano-tally: nothing worked; " + command->list_file + " was left as it was");

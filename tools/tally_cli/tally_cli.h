@@ -16,6 +16,7 @@ inline constexpr int kExitList = 2;
 inline constexpr int kExitDatabase = 3;
 inline constexpr int kExitWrite = 4;
 inline constexpr int kExitSettings = 5;
+inline constexpr int kExitWorkbook = 6;
 
 // What differs between the platforms' entry points.
 struct Platform {

@@ -30,10 +30,12 @@ const char kUsage[] =
     "  --keyword-row N       the list line whose first bytes name the award (default 1)\n"
     "  --utf8                the ADIF file is UTF-8 (default: Shift-JIS)\n"
     "  --write               write the updated list back to LIST.scsv\n"
+    "  --xlsx FILE.xlsx      write the tallied list as the program's export workbook\n"
+    "                        (every target, with its first QSO's columns)\n"
     "  --help                this text\n"
     "\n"
     "Exit codes: 0 done, 1 usage, 2 list unreadable, 3 database unreadable,\n"
-    "4 list not written, 5 settings file unreadable.\n";
+    "4 list not written, 5 settings file unreadable, 6 workbook not written.\n";
 
 namespace {
 
@@ -108,6 +110,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       files.push_back(arg);
     } else if (!has_value) {
       ok = false;
+    } else if (arg == "--xlsx") {
+      command.xlsx_file = value();
     } else if (arg == "--settings") {
       command.settings_file = value();
     } else if (arg == "--mode") {

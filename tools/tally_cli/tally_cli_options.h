@@ -26,6 +26,7 @@ struct CommandLine {
   bool excel = false;
   bool utf8_adif = false;
   bool write = false;
+  std::string xlsx_file;  // --xlsx: the export's workbook, with the QSO columns
   bool help = false;
   int keyword_row = 1;
 };

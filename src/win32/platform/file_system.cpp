@@ -152,4 +152,17 @@ Status MoveFileOver(const std::filesystem::path& source, const std::filesystem::
 
 void RemoveFileQuietly(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }
 
+std::optional<std::string> NarrowFileName(const std::filesystem::path& path) {
+  const std::wstring& wide = path.native();
+  if (wide.empty()) return std::string();
+  BOOL lossy = FALSE;
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                       nullptr, 0, nullptr, &lossy);
+  if (size <= 0 || lossy) return std::nullopt;
+  std::string name(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), name.data(), size,
+                      nullptr, &lossy);
+  return name;
+}
+
 }  // namespace platform

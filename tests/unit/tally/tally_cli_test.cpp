@@ -103,6 +103,15 @@ TEST_F(TallyCliTest, TheListIsPreparedAsTheProgramPreparesIt) {
   EXPECT_NE(err.str().find("not a usable list"), std::string::npos);
 }
 
+TEST_F(TallyCliTest, TheExportWorkbookIsWrittenFromTheTalliedList) {
+  const std::string workbook = folder.Name("list.xlsx");
+  ASSERT_EQ(Run({"--remarks", "1", "--xlsx", workbook, list, database}), tally_cli::kExitDone);
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(workbook, bytes).ok());
+  EXPECT_EQ(bytes.substr(0, 2), "PK");
+  EXPECT_EQ(Run({"--xlsx", folder.Name("missing/list.xlsx"), list, database}), tally_cli::kExitWorkbook);
+}
+
 TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
   struct Case {
     std::vector<std::string> args;
