@@ -47,7 +47,9 @@ void MstReader::Close() {
 
 bool MstReader::Read(int32_t number, const unsigned char** record) {
   if (!is_open() || number < 1 || number > count_) return false;
-  if (block_first_ == 0 || number < block_first_ || number >= block_first_ + block_records_) {
+  // In 64 bits: near 2^31 - 1 records the block's end does not fit an int32_t.
+  if (block_first_ == 0 || number < block_first_ ||
+      int64_t{number} >= int64_t{block_first_} + block_records_) {
     int32_t first = number;
     int32_t records = 1;
     if (last_read_ != 0 && number == last_read_ - 1) {

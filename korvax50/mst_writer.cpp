@@ -7,8 +7,10 @@ namespace {
 constexpr size_t kBufferRecords = 4096;
 }
 
-MstWriter::MstWriter(std::string path) : path_(std::move(path)), temp_path_(path_ + ".tmp") {
-  file_ = MstFile::CreateForWrite(temp_path_);
+MstWriter::MstWriter(std::string path) : path_(std::move(path)) {
+  // A read-only database is the operator's to keep: it is not replaced.
+  read_only_ = IsReadOnlyFile(path_);
+  if (!read_only_) file_ = MstFile::CreateUniqueBeside(path_, &temp_path_);
   ok_ = file_.is_open();
   buffer_.reserve(kBufferRecords * kMstRecordSize);
 }

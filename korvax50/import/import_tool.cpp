@@ -121,6 +121,10 @@ int Import(const ImportRequest& request, std::ostream& out, std::ostream& err) {
     }
   }
   MstWriter writer(request.output);
+  if (writer.read_only()) {
+    err << "korvax_import: " << request.output << " is read-only; it was left as it was\n";
+    return kExitOutput;
+  }
   int cut = 0;
   for (const MstRecord& record : records) {
     if (!writer.Append(record)) ++cut;

@@ -16,6 +16,8 @@ inline constexpr int kExitList = 2;
 inline constexpr int kExitDatabase = 3;
 inline constexpr int kExitWrite = 4;
 inline constexpr int kExitSettings = 5;
+// --write on a list read only in part (a NUL byte or the line limit ended it).
+inline constexpr int kExitPartialList = 6;
 
 // What differs between the platforms' entry points.
 struct Platform {

@@ -26,8 +26,8 @@ class SettingsStore : public ::testing::Test {
   std::filesystem::file_time_type old_time_;
 };
 
-TEST_F(SettingsStore, AFileOnlyReadIsRewrittenInCanonicalForm) {
-  PutOldFile(
+TEST_F(SettingsStore, AFileOnlyReadIsNotRewrittenAndAChangedOneIsWrittenInCanonicalForm) {
+  const std::string original =
       "stray before any section\r\n"
       "; comment\r\n"
       "[Main]\r"
@@ -36,14 +36,45 @@ TEST_F(SettingsStore, AFileOnlyReadIsRewrittenInCanonicalForm) {
       "File=a.scsv\r\n"
       "[Set]\r\n"
       ";Akiram=1\r\n"
-      "Rmks=0");
+      "Rmks=0";
+  PutOldFile(original);
   {
     TKrxIni settings(file_);
     EXPECT_EQ(settings.ReadString("Main", "File", ""), "a.scsv");
+    settings.WriteString("Set", "Rmks", "0");  // the same value again
+  }
+  EXPECT_FALSE(Rewritten());
+  EXPECT_EQ(FileText(), original);
+  {
+    TKrxIni settings(file_);
+    settings.WriteString("Set", "Rmks", "1");
   }
   EXPECT_EQ(FileText(),
             "[Main]\r\nPos=1,2\r\nFile=a.scsv\r\n\r\n"
-            "[Set]\r\nRmks=0\r\n\r\n");
+            "[Set]\r\nRmks=1\r\n\r\n");
+}
+
+TEST_F(SettingsStore, AByteOrderMarkBeforeTheFirstSectionIsReadOverAndKept) {
+  PutOldFile("\xef\xbb\xbf[Tools]\r\nURL1=a\r\n\r\n[Main]\r\nPos=1\r\n\r\n");
+  {
+    TKrxIni settings(file_);
+    EXPECT_EQ(settings.ReadString("Tools", "URL1", ""), "a");
+    settings.WriteString("Main", "Pos", "2");
+  }
+  EXPECT_EQ(FileText(), "\xef\xbb\xbf[Tools]\r\nURL1=a\r\n\r\n[Main]\r\nPos=2\r\n\r\n");
+}
+
+TEST_F(SettingsStore, KeysThatWouldReadBackAsAHeaderOrACommentAreNotWritten) {
+  PutOldFile("[Main]\r\nPos=1\r\nFile=a\r\n\r\n");
+  {
+    TKrxIni settings(file_);
+    for (const char* key : {"[Set]", ";x", "[", ";"}) {
+      settings.WriteString("Main", key, "v");
+      EXPECT_EQ(settings.ReadString("Main", key, "none"), "none") << key;
+    }
+    EXPECT_EQ(settings.ReadString("Main", "File", ""), "a");
+  }
+  EXPECT_FALSE(Rewritten());
 }
 
 TEST_F(SettingsStore, ACanonicalFileWithoutChangesIsNotRewritten) {

@@ -103,6 +103,21 @@ TEST_F(TallyCliTest, TheListIsPreparedAsTheProgramPreparesIt) {
   EXPECT_NE(err.str().find("not a usable list"), std::string::npos);
 }
 
+// A NUL byte ends the list's text where the program reads it: --write would cut the file
+// short there, so it is refused and the file keeps every byte.
+TEST_F(TallyCliTest, WriteRefusesAListWhoseTextANulByteEnded) {
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(list, bytes).ok());
+  bytes += std::string(1, '\0') + "tail that the program never reads\r\n";
+  ASSERT_TRUE(WriteFileAtomic(list, bytes).ok());
+  EXPECT_EQ(Run({"--remarks", "1", list, database}), tally_cli::kExitDone);
+  EXPECT_NE(err.str().find("line 11"), std::string::npos) << err.str();
+  EXPECT_EQ(Run({"--remarks", "1", "--write", list, database}), tally_cli::kExitPartialList);
+  std::string after;
+  ASSERT_TRUE(ReadWholeFile(list, after).ok());
+  EXPECT_EQ(after, bytes);
+}
+
 TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
   struct Case {
     std::vector<std::string> args;
@@ -115,6 +130,7 @@ TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
       {{"--wkd", "\x81s\x81t", list, database}, tally_cli::kExitUsage},  // 《》: double-byte
       {{"--cfm", "1)", list, database}, tally_cli::kExitUsage},
       {{"--from-date", "2021/01/01", list, database}, tally_cli::kExitUsage},
+      {{"--from-date", "2021-01-01", list, database}, tally_cli::kExitUsage},
       {{folder.Name("none.scsv"), database}, tally_cli::kExitList},
       {{"--keyword-row", "10", list, database}, tally_cli::kExitList},
       {{list, folder.Name("none.mst")}, tally_cli::kExitDatabase},
