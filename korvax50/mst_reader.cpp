@@ -55,7 +55,7 @@ bool MstReader::Read(int32_t number, const unsigned char** record) {
     if (last_read_ != 0 && number == last_read_ - 1) {
       records = std::min(kScanBlockRecords, number);
       first = number - records + 1;
-    } else if (last_read_ != 0 && number == last_read_ + 1) {
+    } else if (last_read_ != 0 && number - 1 == last_read_) {
       records = std::min(kScanBlockRecords, count_ - number + 1);
     }
     size_t bytes = static_cast<size_t>(records) * kMstRecordSize;
