@@ -2,6 +2,8 @@
 // second byte of a double-byte character is not a separator.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <string>
 #include <string_view>
 

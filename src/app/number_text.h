@@ -2,6 +2,8 @@
 // bracket pairs.
 #pragma once
 
+#include "ui/not_in_core.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
