@@ -49,8 +49,9 @@ TKrxIni::TKrxIni(std::string file_name) : file_name_(std::move(file_name)) {
   writable_ = !file_name_.empty();
   if (file_name_.empty() || !FileExists(file_name_)) return;
   std::string bytes;
-  if (!ReadWholeFile(file_name_, bytes).ok() || bytes.find('\0') != std::string::npos) {
-    load_status_ = Status::Error(FileError::CannotOpen(file_name_).what());
+  const Status read = ReadWholeFile(file_name_, bytes);
+  if (!read.ok() || bytes.find('\0') != std::string::npos) {
+    load_status_ = Status::Error(FileError::CannotOpen(file_name_, read.message()).what());
     writable_ = false;
     return;
   }

@@ -40,6 +40,10 @@ void AppendQuoted(std::string_view field, std::string& out) {
 }  // namespace
 
 void SplitCommaText(std::string_view line, std::vector<std::string>& fields) {
+  SplitCommaText(line, fields, static_cast<size_t>(-1));
+}
+
+void SplitCommaText(std::string_view line, std::vector<std::string>& fields, size_t max_fields) {
   line = line.substr(0, line.find('\0'));
   const size_t end = line.size();
   size_t pos = 0;
@@ -49,7 +53,7 @@ void SplitCommaText(std::string_view line, std::vector<std::string>& fields) {
   };
 
   skip_blanks();
-  while (pos < end) {
+  while (pos < end && count < max_fields) {
     if (count == fields.size()) fields.emplace_back();
     std::string& field = fields[count++];
     field.clear();

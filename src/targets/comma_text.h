@@ -15,6 +15,9 @@ namespace targets {
 // line after line into the same vector allocates only when a field outgrows its string.
 // A NUL byte ends the line.
 void SplitCommaText(std::string_view line, std::vector<std::string>& fields);
+// The first `max_fields` fields only (the rest of the line is not looked at), so that a
+// long line costs no string per field beyond those asked for.
+void SplitCommaText(std::string_view line, std::vector<std::string>& fields, size_t max_fields);
 std::vector<std::string> SplitCommaText(std::string_view line);
 
 // The fields as one line. A record of exactly one empty field is written as "" so that

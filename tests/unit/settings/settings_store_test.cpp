@@ -240,6 +240,28 @@ TEST_F(SettingsStore, AFileHoldingNulIsNotOpenedAndNotTouched) {
   EXPECT_FALSE(Rewritten());
 }
 
+// The limit of what is read: 10 MB of settings load; a file over 16 MiB is not read
+// (bounded memory) and never written over.
+TEST_F(SettingsStore, TenMegabytesLoadAndAFileOverTheLimitIsLeftAlone) {
+  const std::string filler = "[Big]\r\n" + std::string(10u << 20, 'x') + "=1\r\n\r\n";
+  PutOldFile(filler + "[Main]\r\nPos=1\r\n\r\n");
+  {
+    TKrxIni settings(file_);
+    EXPECT_TRUE(settings.LoadStatus().ok());
+    EXPECT_EQ(settings.ReadInteger("Main", "Pos", 0), 1);
+  }
+  EXPECT_FALSE(Rewritten());
+  const std::string huge = "[Main]\r\nPos=1\r\n" + std::string(16u << 20, ';');
+  PutOldFile(huge);
+  {
+    TKrxIni settings(file_);
+    EXPECT_FALSE(settings.LoadStatus().ok());
+    settings.WriteString("Main", "Pos", "2");
+  }
+  EXPECT_FALSE(Rewritten());
+  EXPECT_EQ(FileText().size(), huge.size());
+}
+
 TEST_F(SettingsStore, AReadOnlyStoreReadsTheFileAndNeverWritesIt) {
   PutOldFile("[Set]\r\nRmks=1\r\n");
   {

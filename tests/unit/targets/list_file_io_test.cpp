@@ -110,7 +110,7 @@ TEST(ListFile, ANulByteEndsTheTextAndTheLoadSaysAtWhichLine) {
   std::string text = "No,a,b,c,d,Award\r\n";
   for (int n = 1; n <= 12; ++n) text += std::to_string(n) + ",t,c,q\r\n";
   const std::string cut = text + "13,t" + std::string(1, '\0') + "c,q\r\n14,t,c,q\r\n";
-  const std::string name = folder.WriteBytes("nul.scsv", cut);
+  const std::string name = folder.WriteBytes("cut.scsv", cut);
   std::optional<targets::LoadedList> list = targets::LoadUsableList(name);
   ASSERT_TRUE(list);
   EXPECT_EQ(list->nul_line, 14u);
