@@ -9,6 +9,7 @@
 #include "base/platform.h"
 #include "base/text_file.h"
 #include "import_tool.h"
+#include "krx_results.h"
 #include "settings/settings_store.h"
 #include "tally/tally_engine.h"
 #include "tally_cli_options.h"
@@ -70,6 +71,22 @@ std::string ConsoleLines(std::string_view text) {
 }
 
 class QuietCallbacks : public tally::TallyCallbacks {};
+
+// Why the library would not open the database, in the operator's words.
+std::string DatabaseProblem(int32_t code) {
+  switch (code) {
+    case korvax::kKrxCannotOpen:
+      return "cannot be opened (missing, not a file, or no access)";
+    case korvax::kKrxNotMst:
+      return "is not a QSO database (empty, or another kind of file)";
+    case korvax::kKrxBadVersion:
+      return "is a QSO database of a version this library does not read";
+    case korvax::kKrxBadSize:
+      return "is cut short: it holds fewer records than its header says";
+    default:
+      return "not a QSO database that can be opened (library code " + std::to_string(code) + ")";
+  }
+}
 
 }  // namespace
 
@@ -170,7 +187,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                "\":\" or A-Z, and must not begin with a blank");
       return kExitUsage;
     case tally::TallyEnd::kNoDatabase:
-      say(err, "sorvano-tally: " + database + ": not a QSO database that can be opened");
+      say(err, "sorvano-tally: " + database + ": " + DatabaseProblem(result.open_error));
       return kExitDatabase;
     case tally::TallyEnd::kDone:
     case tally::TallyEnd::kAborted:

@@ -118,6 +118,26 @@ TEST_F(TallyCliTest, WriteRefusesAListWhoseTextANulByteEnded) {
   EXPECT_EQ(after, bytes);
 }
 
+// A missing, foreign, empty or cut-short database each get their own words.
+TEST_F(TallyCliTest, DatabaseMessagesSayWhatIsWrong) {
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(database, bytes).ok());
+  const std::string cut = folder.Name("cut.mst");
+  ASSERT_TRUE(WriteFileAtomic(cut, bytes.substr(0, bytes.size() - 10)).ok());
+  const std::string empty = folder.Name("empty.mst");
+  ASSERT_TRUE(WriteFileAtomic(empty, "").ok());
+  const std::pair<std::string, std::string> cases[] = {
+      {folder.Name("none.mst"), "cannot be opened"},
+      {list, "is not a QSO database"},
+      {empty, "is not a QSO database"},
+      {cut, "is cut short"},
+  };
+  for (const auto& [file, words] : cases) {
+    EXPECT_EQ(Run({list, file}), tally_cli::kExitDatabase) << file;
+    EXPECT_NE(err.str().find(file + ": " + words), std::string::npos) << err.str();
+  }
+}
+
 TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
   struct Case {
     std::vector<std::string> args;
