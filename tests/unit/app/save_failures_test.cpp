@@ -1,4 +1,4 @@
-// Every file the program replaces, with a failure injected at each step of the write in
+// Every file the program replaces (and a new QSO database), with a failure injected at each step of the write in
 // turn (creating the temporary file, writing, flushing, closing, renaming): each time the
 // old file is still whole, nothing is left beside it, and the operator is told; once no
 // step fails the new content is there complete.
@@ -11,6 +11,7 @@
 #include "base/file_error.h"
 #include "base/file_faults.h"
 #include "headless/headless_app.h"
+#include "mst_writer.h"
 #include "settings/settings_store.h"
 #include "support/temp_folder.h"
 #include "targets/list_file_io.h"
@@ -87,6 +88,23 @@ TEST(SaveFailures, TheLoggersSettingsFileIsOldOrNewNeverAMix) {
     return std::any_of(boxes.begin(), boxes.end(), [&](const auto& box) {
       return box.text.find("Korvaxw.ini") != std::string::npos;
     });
+  });
+}
+
+TEST(SaveFailures, ANewQsoDatabaseIsOldOrNewNeverAMix) {
+  TempFolder folder;
+  const std::string database = folder.Name("log.mst");
+  std::string new_bytes;
+  {
+    korvax::MstWriter writer(database);
+    for (int n = 0; n < 5000; ++n) writer.Append({.call = "JA1ZZA", .date = "21/01/02"});
+    ASSERT_TRUE(writer.Finish());
+    new_bytes = GetBytes(database);
+  }
+  SaveFailingAtEveryStep(folder, database, "old database", new_bytes, [&] {
+    korvax::MstWriter writer(database);
+    for (int n = 0; n < 5000; ++n) writer.Append({.call = "JA1ZZA", .date = "21/01/02"});
+    return !writer.Finish();
   });
 }
 
