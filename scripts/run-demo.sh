@@ -32,6 +32,7 @@ cmake --build "$SORVANO_WIN_DIR" -j "$SORVANO_JOBS" --target "${targets[@]}" >/d
 rm -rf "$run_dir"
 mkdir -p "$run_dir"
 cp "$bin/Sorvano.exe" "$bin/Korvax50.dll" "$run_dir/"
+cp "$SORVANO_ROOT/help/sorvano.html" "$run_dir/"
 cp "$SORVANO_ROOT/demo/$demo_list" "$SORVANO_ROOT/demo/$demo_database" "$run_dir/"
 # The settings file is Shift-JIS; these bytes are ASCII and so the same in it.
 printf '[Main]\r\nQSO=%s\r\n\r\n' "$demo_database" > "$run_dir/Sorvano.ini"

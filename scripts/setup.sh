@@ -17,6 +17,7 @@ SORVANO_PACKAGES=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev locales
   g++-mingw-w64-i686-posix mingw-w64-tools wine wine32:i386 wine64
   xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho x11-apps netpbm imagemagick
+  python3
   clang libclang-rt-14-dev
 )
 

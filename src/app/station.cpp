@@ -182,6 +182,10 @@ void TStation::ConnectEvents() {
   Sent1->OnClick = [this](ui::Widget& sender) { Sent1Click(&sender); };
   J1->OnClick = [this](ui::Widget& sender) { J1Click(&sender); };
   Korvax1->OnClick = [this](ui::Widget& sender) { Korvax1Click(&sender); };
+  for (auto* help_item : {&Help1, &Go1, &N2, &N3, &N14, &ZA1, &G1, &H2}) {
+    (*help_item)->OnClick = [this](ui::Widget& sender) { N2Click(sender); };
+  }
+  About1->OnClick = [this](ui::Widget& sender) { About1Click(sender); };
   Timer1.OnTimer = [this](ui::TTimer&) { Timer1Timer(); };
   Timer2.OnTimer = [this](ui::TTimer&) { Timer2Timer(); };
   ConnectViewEvents();

@@ -147,6 +147,10 @@ class TStation : public ui::TForm {
   void Timer1Timer();
   void Timer2Timer();
 
+  // The Help menu (logger_link/help_commands.cpp).
+  void N2Click(ui::Widget& sender);
+  void About1Click(ui::Widget& sender);
+
   // The tally dialog, made hidden with the window and shown by S1Click. Declared last, so
   // that it goes before the state it works on.
   std::unique_ptr<TSorvaB> SorvaB;

@@ -206,6 +206,16 @@ bool HeadlessBackend::ShowFontDialog(ui::Font& font) {
   return true;
 }
 
+bool HeadlessBackend::ShowFolderDialog(std::string_view, std::string& folder) {
+  folder_dialogs.push_back(folder);
+  if (folder_dialog_answers.empty()) return false;
+  std::optional<std::string> answer = folder_dialog_answers.front();
+  folder_dialog_answers.pop_front();
+  if (!answer) return false;
+  folder = *answer;
+  return true;
+}
+
 void HeadlessBackend::SetClipboardText(std::string_view text) { clipboard = text; }
 std::string HeadlessBackend::GetClipboardText() { return clipboard; }
 bool HeadlessBackend::IsKeyDown(int virtual_key) { return keys_down.count(virtual_key) != 0; }

@@ -70,9 +70,13 @@ class HeadlessBackend : public ui::Backend {
   std::vector<ui::OpenDialogOptions> open_dialogs;            // what each dialog was shown with
   std::deque<std::optional<std::string>> open_dialog_answers;  // nullopt or empty queue = cancel
   std::deque<std::optional<ui::Font>> font_dialog_answers;
+  std::vector<std::string> folder_dialogs;                       // the folder each opened at
+  std::deque<std::optional<std::string>> folder_dialog_answers;  // nullopt or empty = cancel
   std::string clipboard;
   std::set<int> keys_down;
   std::function<void()> on_process_messages;
+  // Makes the HTTP clients; none (a client that cannot be made) when unset.
+  update::HttpDownFactory http_down_factory;
   // Runs as the message loop: the forms exist and the main form is shown.
   std::function<void()> on_message_loop;
   // Runs while a form is shown modally; the form id is passed.
@@ -125,6 +129,7 @@ class HeadlessBackend : public ui::Backend {
   void GridChanged(ui::WidgetId grid) override;
   bool ShowOpenDialog(ui::OpenDialogOptions& options) override;
   bool ShowFontDialog(ui::Font& font) override;
+  bool ShowFolderDialog(std::string_view title, std::string& folder) override;
   void SetClipboardText(std::string_view text) override;
   std::string GetClipboardText() override;
   bool IsKeyDown(int virtual_key) override;
@@ -138,6 +143,9 @@ class HeadlessBackend : public ui::Backend {
   void RunModalLoop(ui::WidgetId form) override;
   void EndModal(ui::WidgetId) override {}
   void ProcessMessages() override;
+  std::unique_ptr<update::THTTPDown> CreateHttpDown(int slot) override {
+    return http_down_factory ? http_down_factory(slot) : nullptr;
+  }
   // Every reading is tick_step_ms later than the one before: by default a long job's
   // pacing lets every pump through, as if each item took a long time.
   std::uint64_t TickCount() override { return tick_count += tick_step_ms; }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "ui/grid_model.h"
 
 #include "ui/types.h"
+#include "update/http_down.h"
 
 namespace ui {
 
@@ -93,6 +95,8 @@ class Backend {
   // Common dialogs; false when the operator cancelled.
   virtual bool ShowOpenDialog(OpenDialogOptions& options) = 0;
   virtual bool ShowFontDialog(Font& font) = 0;
+  // The shell's folder dialog, opening at `folder`; the chosen folder replaces it.
+  virtual bool ShowFolderDialog(std::string_view title, std::string& folder) = 0;
 
   // The clipboard as text, and the keyboard's state at this moment.
   virtual void SetClipboardText(std::string_view text) = 0;
@@ -118,6 +122,8 @@ class Backend {
   // Opens a file or URL with the shell's "open" verb; false when the shell failed.
   virtual bool ShellOpen(std::string_view target) = 0;
   virtual void Beep() = 0;
+  // An HTTP client for `slot` (0 or 1): WinInet in the program, the test's fake headless.
+  virtual std::unique_ptr<update::THTTPDown> CreateHttpDown(int slot) = 0;
 };
 
 }  // namespace ui

@@ -10,9 +10,29 @@
 #include "win32/shortcut_keys.h"
 #include "win32/shift_state.h"
 #include "win32/wide_text.h"
+#include "win32/wininet_http_down.h"
 
 namespace win32 {
 namespace {
+
+// Shows a top-level window and paints it and all its controls at once, before any
+// queued message runs. Wine shows what is not painted yet black, and a form clips its
+// controls out of its own background: for the first picture the form paints its
+// background under its controls too, so that a control not yet drawn shows as the
+// window's face colour, never as a black hole.
+void ShowPainted(HWND window, int command) {
+  const bool clips = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CLIPCHILDREN) != 0;
+  const auto set_clipping = [window](bool on) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR bit = WS_CLIPCHILDREN;
+    SetWindowLongPtrW(window, GWL_STYLE, on ? style | bit : style & ~bit);
+  };
+  if (clips) set_clipping(false);
+  ShowWindow(window, command);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (clips) set_clipping(true);
+}
 
 constexpr UINT kRebuildMenuMessage = WM_APP + 1;
 constexpr wchar_t kTimerWindowClass[] = L"SorvanoTimerWindow";
@@ -439,11 +459,7 @@ void Win32Backend::SetVisible(ui::WidgetId id, bool visible) {
     // The menu bar belongs to the first picture: built later, it would shrink the client
     // area and have everything laid out and painted a second time.
     if (entry.menu_rebuild_posted) RebuildMenu(id);
-    ShowWindow(entry.hwnd, command);
-    // Paint the window and all its controls now, before any queued message runs, so that
-    // it never stands on screen unpainted (Wine shows such a window black).
-    RedrawWindow(entry.hwnd, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ShowPainted(entry.hwnd, command);
     return;
   }
   if (entry.hwnd) ShowWindow(entry.hwnd, visible ? SW_SHOW : SW_HIDE);
@@ -559,7 +575,9 @@ void Win32Backend::MakeDialogFrame(ui::WidgetId form, int client_width, int clie
   HWND hwnd = At(form).hwnd;
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  SetWindowLongPtrW(hwnd, GWL_STYLE, style);
+  // A dialog shown already (one that grows) stays shown.
+  const DWORD shown = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)) & WS_VISIBLE;
+  SetWindowLongPtrW(hwnd, GWL_STYLE, style | shown);
   SetWindowLongPtrW(hwnd, GWL_EXSTYLE, ex_style);
   for (const auto& [id, entry] : entries_) {
     // Owned by the first form (the main window): it stays above it and leaves with it.
@@ -683,12 +701,29 @@ void Win32Backend::SetCursor(ui::Cursor cursor) {
 }
 
 bool Win32Backend::ShellOpen(std::string_view target) {
+  // End-to-end tests name a file in SORVANO_TEST_SHELL_LOG: what the shell would have
+  // opened is written there, one line each, instead of starting a browser or installer.
+  wchar_t log_path[MAX_PATH] = {};
+  if (GetEnvironmentVariableW(L"SORVANO_TEST_SHELL_LOG", log_path, MAX_PATH) > 0) {
+    const HANDLE log = CreateFileW(log_path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (log == INVALID_HANDLE_VALUE) return false;
+    const std::string line = std::string(target) + "\r\n";
+    DWORD written = 0;
+    const BOOL ok = WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    CloseHandle(log);
+    return ok != FALSE;
+  }
   const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
       GetDesktopWindow(), L"open", Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   return result > 32;
 }
 
 void Win32Backend::Beep() { MessageBeep(0); }
+
+std::unique_ptr<update::THTTPDown> Win32Backend::CreateHttpDown(int slot) {
+  return MakeWinInetHttpDown(slot);
+}
 
 LRESULT CALLBACK Win32Backend::TimerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_TIMER && g_backend) {

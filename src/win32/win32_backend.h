@@ -61,6 +61,8 @@ class Win32Backend : public ui::Backend {
   void GridChanged(ui::WidgetId grid) override;
   bool ShowOpenDialog(ui::OpenDialogOptions& options) override;
   bool ShowFontDialog(ui::Font& font) override;
+  // Defined in folder_dialog.cpp.
+  bool ShowFolderDialog(std::string_view title, std::string& folder) override;
   void SetClipboardText(std::string_view text) override;
   std::string GetClipboardText() override;
   bool IsKeyDown(int virtual_key) override;
@@ -75,6 +77,7 @@ class Win32Backend : public ui::Backend {
   void SetCursor(ui::Cursor cursor) override;
   bool ShellOpen(std::string_view target) override;
   void Beep() override;
+  std::unique_ptr<update::THTTPDown> CreateHttpDown(int slot) override;
 
  private:
   struct Entry {

@@ -26,9 +26,27 @@ mkdir -p "$log_dir"
 base=$log_dir/$(printf '%s' "$name" | tr -c 'A-Za-z0-9._-' '_')
 rm -f "$base.png" "$base.leftover"
 
+# The update tests talk to a web server of ours on 127.0.0.1 (a free port, passed on in
+# SORVANO_E2E_HTTP_PORT); it is stopped when the test ends.
+server_pid=
+stop_server() { [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" 2>/dev/null; server_pid=; }
+trap stop_server EXIT
+case $name in
+  UpdateTest*)
+    port_file=$base.port
+    rm -f "$port_file"
+    python3 "$(dirname "${BASH_SOURCE[0]}")/http/version_server.py" "$port_file" 2>"$base.server.log" &
+    server_pid=$!
+    for _ in $(seq 100); do [ -s "$port_file" ] && break; sleep 0.05; done
+    export SORVANO_E2E_HTTP_PORT=$(cat "$port_file" 2>/dev/null)
+    rm -f "$port_file"
+    ;;
+esac
+
 # Into a file, not a pipe: a program the test leaves running must not hold our output.
 SORVANO_E2E_LEFTOVER=$base.leftover wine "$exe" "$@" </dev/null >"$base.log" 2>&1
 status=$?
+stop_server
 cat "$base.log"
 
 if [ "$status" -ne 0 ]; then

@@ -56,9 +56,17 @@ void ExpectDropDownList(AppProcess& app, HWND combo) {
   ASSERT_GT(items, 1);
   const RECT rect = WindowRect(combo);
   const LPARAM arrow = MAKELPARAM(rect.right - rect.left - 6, (rect.bottom - rect.top) / 2);
-  PostMessageW(combo, WM_LBUTTONDOWN, MK_LBUTTON, arrow);
-  PostMessageW(combo, WM_LBUTTONUP, 0, arrow);
-  e2e::WaitFor("the list open", [&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; });
+  // A click that reaches a window still being activated can have its list closed again
+  // at once by the activation: click again until the list stays open.
+  bool open = false;
+  for (int attempt = 0; attempt < 5 && !open; ++attempt) {
+    SetForegroundWindow(GetAncestor(combo, GA_ROOT));
+    PostMessageW(combo, WM_LBUTTONDOWN, MK_LBUTTON, arrow);
+    PostMessageW(combo, WM_LBUTTONUP, 0, arrow);
+    open = e2e::PollUntil([&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; },
+                          e2e::Timeout{4000});
+  }
+  ASSERT_TRUE(open) << "the list did not open on a click on its arrow";
   HWND list = nullptr;
   for (HWND window : e2e::TopLevelWindows(app.id(), L"ComboLBox")) {
     if (IsWindowVisible(window)) list = window;

@@ -6,6 +6,7 @@ namespace e2e {
 
 std::wstring InstallProgram(TestFolder& folder, const ProgramSetup& setup) {
   folder.CopyIn(ProgramPath(), L"Sorvano.exe");
+  folder.CopyIn(SourceFile("help/sorvano.html"), L"sorvano.html");
   if (setup.library == Library::kCurrent) folder.CopyIn(LibraryPath(), L"Korvax50.dll");
   if (setup.library == Library::kOld) folder.CopyIn(OldLibraryPath(), L"Korvax50.dll");
   if (setup.settings) folder.Write(L"Sorvano.ini", *setup.settings);
