@@ -241,7 +241,10 @@ TEST_F(SettingsStore, AFileHoldingNulIsNotOpenedAndNotTouched) {
 }
 
 // The limit of what is read: 10 MB of settings load; a file over 16 MiB is not read
-// (bounded memory) and never written over.
+// (bounded memory) and never written over. Natively only: the limit is the same code on
+// both platforms (the list file test checks the Windows side), and writing 26 MB under
+// Wine would slow the end-to-end tests that run beside it.
+#ifndef _WIN32
 TEST_F(SettingsStore, TenMegabytesLoadAndAFileOverTheLimitIsLeftAlone) {
   const std::string filler = "[Big]\r\n" + std::string(10u << 20, 'x') + "=1\r\n\r\n";
   PutOldFile(filler + "[Main]\r\nPos=1\r\n\r\n");
@@ -261,6 +264,7 @@ TEST_F(SettingsStore, TenMegabytesLoadAndAFileOverTheLimitIsLeftAlone) {
   EXPECT_FALSE(Rewritten());
   EXPECT_EQ(FileText().size(), huge.size());
 }
+#endif
 
 TEST_F(SettingsStore, AReadOnlyStoreReadsTheFileAndNeverWritesIt) {
   PutOldFile("[Set]\r\nRmks=1\r\n");
