@@ -49,8 +49,11 @@ fi
 simulator_pid=
 simulator=$(find "$SORVANO_WIN_DIR" -path '*/bin/LoggerSim.exe' -print -quit)
 if [ -n "$simulator" ]; then
-  sorvano_log "starting the logger simulator $simulator"
-  (cd "$(dirname "$simulator")" && exec wine ./LoggerSim.exe) >/dev/null 2>&1 &
+  # Beside the program, showing QSOs from the demo database; its log of every message it
+  # receives is LoggerSim.log there.
+  cp "$simulator" "$run_dir/"
+  sorvano_log "starting the logger simulator in $run_dir"
+  (cd "$run_dir" && exec wine ./LoggerSim.exe --mst "$demo_database" --log LoggerSim.log) >/dev/null 2>&1 &
   simulator_pid=$!
 fi
 
@@ -67,6 +70,10 @@ fi
 
 winctl=$bin/winctl.exe
 wine "$winctl" wait-drawn TStation 60 || sorvano_die "the main window was not drawn within 60 s"
+if [ -n "$simulator_pid" ]; then
+  # The link at work in the picture: the selected target sent into the simulator's entry.
+  wine "$winctl" send-target TStation 60 || sorvano_log "the logger simulator did not come up"
+fi
 shot=$run_dir/screenshot.png
 sorvano_screenshot "$shot"
 echo "screenshot: $shot"
@@ -75,3 +82,7 @@ if ! wine "$winctl" close TStation 30; then
   kill "$app_pid" 2>/dev/null || true
 fi
 wait "$app_pid" || true
+if [ -n "$simulator_pid" ]; then
+  wine "$winctl" close TKrxin 30 || kill "$simulator_pid" 2>/dev/null || true
+  wait "$simulator_pid" || true
+fi

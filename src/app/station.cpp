@@ -48,6 +48,7 @@ TStation::TStation() : ui::TForm("TStation") {
   ConnectEvents();
   FormCreate();
   SorvaB = std::make_unique<TSorvaB>(*this);
+  SorvaB->SendLoggerNotice = [this](std::uint32_t code) { SendLoggerNotice(code); };
 }
 
 TStation::~TStation() { FormDestroy(); }
@@ -59,6 +60,7 @@ void TStation::FormCreate() {
   Settings = std::make_unique<TKrxIni>(settings_file);
   app::TellIfUnreadable(*Settings);
   RowMap.assign(1, 0);
+  KorvaxWnd = FindLoggerWindow();
 }
 
 void TStation::FormShow() {
@@ -189,4 +191,5 @@ void TStation::ConnectEvents() {
   Timer1.OnTimer = [this](ui::TTimer&) { Timer1Timer(); };
   Timer2.OnTimer = [this](ui::TTimer&) { Timer2Timer(); };
   ConnectViewEvents();
+  ConnectLinkEvents();
 }

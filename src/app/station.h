@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "logger_link/code_lookup.h"
 #include "settings/settings_store.h"
 #include "tally/award_state.h"
 #include "tally/tally_settings.h"
@@ -65,6 +66,11 @@ class TStation : public ui::TForm {
   // The logging program's main window, 0 when it is not running.
   std::uintptr_t KorvaxWnd = 0;
   bool FromLogger = false;
+  // The logging program's answer to the last request sent to it: its entry window when
+  // above 0, to bring to the front.
+  std::intptr_t EntryWindow = 0;
+  // The code lookup for entry records; it keeps LastLookupKey.
+  logger_link::CodeLookup Lookup;
   bool MouseOverGrid = false;
   // The window's own font ("Font1"); the grid and the status bar get the list font.
   ui::Font WindowFont;
@@ -150,6 +156,17 @@ class TStation : public ui::TForm {
   // The Help menu (logger_link/help_commands.cpp).
   void N2Click(ui::Widget& sender);
   void About1Click(ui::Widget& sender);
+  // The link to the logging program (logger_link/station_link.cpp, station_lookup.cpp).
+  void Show1Click(ui::Widget* sender);
+  // WM_COPYDATA from the logging program: a trigger or an entry record.
+  void WMCopyData(const ui::CopyData& block);
+  void AppDeactivate();
+  // A notice without data (the open and close notices around a database use).
+  void SendLoggerNotice(std::uint32_t code);
+  // The logging program's main window, 0 when it is not running.
+  std::uintptr_t FindLoggerWindow();
+  void ConnectLinkEvents();
+  void MinimizeAfterLoggerUse(bool from_logger);
 
   // The tally dialog, made hidden with the window and shown by S1Click. Declared last, so
   // that it goes before the state it works on.

@@ -7,12 +7,14 @@ namespace headless {
 ScopedHeadlessApp::ScopedHeadlessApp() {
   ui::Application().Reset();
   ui::Application().SetBackend(&backend_);
+  ui::Application().SetCopyDataChannel(&copy_data_);
   ui::Application().Title = "Sorvano";
 }
 
 ScopedHeadlessApp::~ScopedHeadlessApp() {
   ui::Application().Reset();
   ui::Application().SetBackend(nullptr);
+  ui::Application().SetCopyDataChannel(nullptr);
 }
 
 }  // namespace headless

@@ -4,6 +4,7 @@
 
 #include "ui/not_in_core.h"
 
+#include "headless/fake_copy_data_channel.h"
 #include "headless/headless_backend.h"
 
 namespace headless {
@@ -16,9 +17,11 @@ class ScopedHeadlessApp {
   ScopedHeadlessApp& operator=(const ScopedHeadlessApp&) = delete;
 
   HeadlessBackend& backend() { return backend_; }
+  FakeCopyDataChannel& copy_data() { return copy_data_; }
 
  private:
   HeadlessBackend backend_;
+  FakeCopyDataChannel copy_data_;
 };
 
 }  // namespace headless

@@ -109,6 +109,8 @@ class HeadlessBackend : public ui::Backend {
   ui::Rect GetClientRect(ui::WidgetId form) override;
   void MakeDialogFrame(ui::WidgetId form, int client_width, int client_height) override;
   void SetMinClientSize(ui::WidgetId form, int width, int height) override;
+  // The fake WM_COPYDATA channel's handle of the widget.
+  std::uintptr_t NativeHandle(ui::WidgetId id) override { return 0x10000 + id; }
   void SetFont(ui::WidgetId id, const ui::Font& font) override;
   int TextWidth(ui::WidgetId id, std::string_view text) override;
   int TextHeight(ui::WidgetId id, std::string_view text) override;

@@ -17,6 +17,11 @@ Backend& TApplication::backend() {
   return *backend_;
 }
 
+CopyDataChannel& TApplication::copy_data() {
+  assert(copy_data_ != nullptr && "no WM_COPYDATA channel installed");
+  return *copy_data_;
+}
+
 int TApplication::ShowMessage(std::string_view text, std::string_view caption, unsigned flags) {
   return backend().ShowMessageBox(text, caption, flags);
 }

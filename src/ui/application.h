@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/backend.h"
+#include "ui/copy_data.h"
 
 namespace ui {
 
@@ -21,6 +22,9 @@ class TApplication {
  public:
   void SetBackend(Backend* backend) { backend_ = backend; }
   Backend& backend();
+  // WM_COPYDATA with other programs (the logging program's window).
+  void SetCopyDataChannel(CopyDataChannel* channel) { copy_data_ = channel; }
+  CopyDataChannel& copy_data();
 
   std::string Title;    // caption of the program's message boxes
   std::string ExeName;  // full path of the program file (Shift-JIS)
@@ -58,6 +62,7 @@ class TApplication {
   void Adopt(std::unique_ptr<TForm> form);
 
   Backend* backend_ = nullptr;
+  CopyDataChannel* copy_data_ = nullptr;
   std::vector<std::unique_ptr<TForm>> forms_;
   TForm* main_form_ = nullptr;
   bool terminated_ = false;

@@ -58,6 +58,8 @@ class Backend {
   virtual void MakeDialogFrame(WidgetId form, int client_width, int client_height) = 0;
   // The user cannot make the window's client area smaller than this.
   virtual void SetMinClientSize(WidgetId form, int width, int height) = 0;
+  // What the window system knows the widget by (its window handle); 0 for none.
+  virtual std::uintptr_t NativeHandle(WidgetId id) = 0;
 
   // Fonts and text measurement in a widget's font.
   virtual void SetFont(WidgetId id, const Font& font) = 0;

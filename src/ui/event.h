@@ -28,9 +28,12 @@ enum class EventKind {
   kEnter,       // the control received the focus
   kExit,        // the control lost the focus
   kDrawCell,    // `col`, `row`, `rect`, `selected`, `canvas`
+  kCopyData,    // `copy_data`: a block another program sent the form
+  kAppDeactivate,  // another program's window became active
 };
 
 class Canvas;
+struct CopyData;
 
 struct Event {
   explicit Event(EventKind event_kind) : kind(event_kind) {}
@@ -45,6 +48,7 @@ struct Event {
   Rect rect;
   bool selected = false;
   Canvas* canvas = nullptr;
+  const CopyData* copy_data = nullptr;
 };
 
 inline constexpr unsigned kShiftShift = 1;

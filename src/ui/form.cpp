@@ -88,6 +88,12 @@ void TForm::HandleEvent(Event& event) {
     case EventKind::kMouseWheel:
       if (OnMouseWheel) OnMouseWheel(event.delta);
       break;
+    case EventKind::kCopyData:
+      if (OnCopyData && event.copy_data) OnCopyData(*event.copy_data);
+      break;
+    case EventKind::kAppDeactivate:
+      if (OnAppDeactivate) OnAppDeactivate();
+      break;
     default:
       break;
   }

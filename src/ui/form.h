@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "ui/copy_data.h"
 #include "ui/widget.h"
 
 namespace ui {
@@ -26,6 +27,10 @@ class TForm : public Widget {
   std::function<void()> OnExitSizeMove;
   std::function<void()> OnResize;
   std::function<void(int delta)> OnMouseWheel;
+  // A WM_COPYDATA block from another program; its data lives only during the call.
+  std::function<void(const CopyData& block)> OnCopyData;
+  // The program lost the activation to another program.
+  std::function<void()> OnAppDeactivate;
 
   // Fires OnShow and makes the window visible, unless the handler ended the program.
   void Show();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "win32/copy_data_channel.h"
 #include "win32/grid_window.h"
 #include "win32/shortcut_keys.h"
 #include "win32/shift_state.h"
@@ -595,6 +596,10 @@ void Win32Backend::MakeDialogFrame(ui::WidgetId form, int client_width, int clie
   SetWindowPos(hwnd, nullptr, left, top, width, height, SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
+std::uintptr_t Win32Backend::NativeHandle(ui::WidgetId id) {
+  return reinterpret_cast<std::uintptr_t>(At(id).hwnd);
+}
+
 void Win32Backend::SetMinClientSize(ui::WidgetId form, int width, int height) {
   At(form).min_client = {width, height};
 }
@@ -753,6 +758,17 @@ LRESULT Win32Backend::HandleFormMessage(ui::WidgetId id, HWND hwnd, UINT message
     case WM_EXITSIZEMOVE:
       Fire(id, ui::EventKind::kExitSizeMove);
       return 0;
+    case WM_ACTIVATEAPP:
+      if (!wparam) Fire(id, ui::EventKind::kAppDeactivate);
+      break;
+    case WM_COPYDATA: {
+      // The block is the sender's: it is read while this message is handled, never kept.
+      const ui::CopyData block = CopyDataOf(lparam);
+      ui::Event event{ui::EventKind::kCopyData};
+      event.copy_data = &block;
+      At(id).owner->Dispatch(event);
+      return 0;
+    }
     case kRebuildMenuMessage:
       if (At(id).menu_rebuild_posted) RebuildMenu(id);  // not when it was built meanwhile
       return 0;

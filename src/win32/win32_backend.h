@@ -41,6 +41,7 @@ class Win32Backend : public ui::Backend {
   ui::Rect GetClientRect(ui::WidgetId form) override;
   void MakeDialogFrame(ui::WidgetId form, int client_width, int client_height) override;
   void SetMinClientSize(ui::WidgetId form, int width, int height) override;
+  std::uintptr_t NativeHandle(ui::WidgetId id) override;
   void SetFont(ui::WidgetId id, const ui::Font& font) override;
   int TextWidth(ui::WidgetId id, std::string_view text) override;
   int TextHeight(ui::WidgetId id, std::string_view text) override;

@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "ui/application.h"
+#include "win32/copy_data_channel.h"
 #include "win32/startup_environment.h"
 #include "win32/win32_backend.h"
 
@@ -14,9 +15,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   {
     win32::Win32Backend backend(instance);
     ui::Application().SetBackend(&backend);
+    win32::Win32CopyDataChannel copy_data;
+    ui::Application().SetCopyDataChannel(&copy_data);
     win32::Win32StartupEnvironment environment;
     exit_code = app::RunProgram(environment);
     ui::Application().SetBackend(nullptr);
+    ui::Application().SetCopyDataChannel(nullptr);
   }
   CoUninitialize();
   return exit_code;

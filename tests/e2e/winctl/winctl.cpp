@@ -7,6 +7,9 @@
 //                                     window is CLASS, clicks 集計開始, waits for the report
 //                                     box, prints "tally_ms=N" (click to report) and the
 //                                     report, answers it and closes the dialog
+//   winctl send-target CLASS SECONDS  waits for the logger simulator's window, gives the
+//                                     program a timer interval to find it, and runs the
+//                                     program's send command (Ctrl+T)
 // Exit code 0 on success, 1 on time-out, 2 on bad usage.
 #include <windows.h>
 
@@ -15,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "app/command_ids.h"
 #include "driver/drawn.h"
@@ -111,11 +115,23 @@ int Tally(const std::wstring& class_name, e2e::Timeout timeout) {
   return 0;
 }
 
+int SendTarget(const std::wstring& class_name, e2e::Timeout timeout) {
+  HWND logger = nullptr;
+  e2e::WaitFor("the logger simulator's window", [&] { return (logger = VisibleWindow(L"TKrxin")) != nullptr; },
+               timeout);
+  HWND window = VisibleWindow(class_name);
+  if (window == nullptr) throw e2e::E2eError("no window of the program");
+  std::this_thread::sleep_for(std::chrono::milliseconds(3000));  // the program's window search
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(app::kCmdSent1, 0), 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: winctl wait-window|wait-drawn|close|tally CLASS SECONDS\n");
+    std::fprintf(stderr, "usage: winctl wait-window|wait-drawn|close|tally|send-target CLASS SECONDS\n");
     return 2;
   }
   const std::string command = argv[1];
@@ -126,6 +142,7 @@ int main(int argc, char** argv) {
     if (command == "wait-drawn") return WaitDrawn(class_name, timeout);
     if (command == "close") return Close(class_name, timeout);
     if (command == "tally") return Tally(class_name, timeout);
+    if (command == "send-target") return SendTarget(class_name, timeout);
   } catch (const e2e::E2eError& error) {
     std::fprintf(stderr, "winctl: %s\n", error.what());
     return 1;

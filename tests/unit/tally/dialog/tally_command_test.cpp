@@ -93,6 +93,27 @@ TEST_F(TallyCommandTest, AbortFromTheButtonLeavesNoMessageAndNoChangeFlag) {
   EXPECT_LT(std::count(entries.begin(), entries.end(), '<'), 40);
 }
 
+TEST_F(TallyCommandTest, TheLoggerHearsTheDatabaseOpenedAndClosed) {
+  app_.copy_data().windows["TKrxin"] = 0x4242;
+  const std::string database = WriteDatabase({Qso("JA1AAA", "A-1,")});
+  StartOn(Path("missing.mst"));
+  auto codes = [&] {
+    std::vector<std::uint32_t> sent;
+    for (const auto& block : app_.copy_data().sent) {
+      EXPECT_EQ(block.to, 0x4242u);
+      EXPECT_EQ(block.data, std::nullopt);
+      sent.push_back(block.code);
+    }
+    return sent;
+  };
+  // A cancelled database dialog ends the tally: the close notice still follows.
+  WorkDialog([](TSorvaB& dialog) { dialog.Button1.Click(); });
+  EXPECT_EQ(codes(), (std::vector<std::uint32_t>{0x0040001B, 0x0040001C}));
+  backend().open_dialog_answers.push_back(database);
+  WorkDialog([](TSorvaB& dialog) { dialog.Button1.Click(); });
+  EXPECT_EQ(codes(), (std::vector<std::uint32_t>{0x0040001B, 0x0040001C, 0x0040001B, 0x0040001C}));
+}
+
 TEST_F(TallyCommandTest, MissingDatabaseOffersOpen2) {
   StartOn(Path("missing.mst"));
   WorkDialog([](TSorvaB& dialog) { dialog.Button1.Click(); });
