@@ -24,6 +24,9 @@ class MstFile {
   static MstFile OpenForRead(const std::string& path);
   // Creates or empties a file for writing.
   static MstFile CreateForWrite(const std::string& path);
+  // Creates a new file with a name of its own beside `target` ("<target>.<n>.tmp", never
+  // an existing file) and sets `temp_path` to it.
+  static MstFile CreateUniqueBeside(const std::string& target, std::string* temp_path);
 
   bool is_open() const { return handle_ != kNoHandle; }
   // Size in bytes, or -1 when it cannot be had.
@@ -45,6 +48,9 @@ class MstFile {
 
 // Moves `from` over `to`, replacing it.
 bool ReplaceFileWith(const std::string& from, const std::string& to);
+// True when a file exists at `path` and is read-only (no write permission bit; the
+// read-only attribute on Windows), so that it must not be replaced.
+bool IsReadOnlyFile(const std::string& path);
 bool RemoveFile(const std::string& path);
 
 }  // namespace korvax

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 #include "mst_file.h"
 
@@ -37,6 +38,20 @@ MstFile MstFile::OpenForRead(const std::string& path) {
 MstFile MstFile::CreateForWrite(const std::string& path) {
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   return fd < 0 ? MstFile() : MstFile(fd);
+}
+
+MstFile MstFile::CreateUniqueBeside(const std::string& target, std::string* temp_path) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string candidate =
+        target + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+    int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+      *temp_path = std::move(candidate);
+      return MstFile(fd);
+    }
+    if (errno != EEXIST) break;
+  }
+  return MstFile();
 }
 
 int64_t MstFile::Size() const {
@@ -86,5 +101,11 @@ bool ReplaceFileWith(const std::string& from, const std::string& to) {
 }
 
 bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+bool IsReadOnlyFile(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) &&
+         (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
 
 }  // namespace korvax

@@ -55,6 +55,24 @@ MstFile MstFile::CreateForWrite(const std::string& path) {
   return MstFile(reinterpret_cast<intptr_t>(file));
 }
 
+MstFile MstFile::CreateUniqueBeside(const std::string& target, std::string* temp_path) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string candidate = target + "." + std::to_string(GetCurrentProcessId()) + "-" +
+                            std::to_string(attempt) + ".tmp";
+    std::wstring wide = WidePath(candidate);
+    if (wide.empty()) break;
+    HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      *temp_path = std::move(candidate);
+      return MstFile(reinterpret_cast<intptr_t>(file));
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+  }
+  return MstFile();
+}
+
 int64_t MstFile::Size() const {
   LARGE_INTEGER size{};
   if (!is_open() || !GetFileSizeEx(AsHandle(handle_), &size)) return -1;
@@ -114,6 +132,14 @@ bool ReplaceFileWith(const std::string& from, const std::string& to) {
   return !wide_from.empty() && !wide_to.empty() &&
          MoveFileExW(wide_from.c_str(), wide_to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+  std::wstring wide = WidePath(path);
+  if (wide.empty()) return false;
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+         (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 bool RemoveFile(const std::string& path) {

@@ -47,13 +47,15 @@ void MstReader::Close() {
 
 bool MstReader::Read(int32_t number, const unsigned char** record) {
   if (!is_open() || number < 1 || number > count_) return false;
-  if (block_first_ == 0 || number < block_first_ || number >= block_first_ + block_records_) {
+  // In 64 bits: near 2^31 - 1 records the block's end does not fit an int32_t.
+  if (block_first_ == 0 || number < block_first_ ||
+      int64_t{number} >= int64_t{block_first_} + block_records_) {
     int32_t first = number;
     int32_t records = 1;
     if (last_read_ != 0 && number == last_read_ - 1) {
       records = std::min(kScanBlockRecords, number);
       first = number - records + 1;
-    } else if (last_read_ != 0 && number == last_read_ + 1) {
+    } else if (last_read_ != 0 && number - 1 == last_read_) {
       records = std::min(kScanBlockRecords, count_ - number + 1);
     }
     size_t bytes = static_cast<size_t>(records) * kMstRecordSize;

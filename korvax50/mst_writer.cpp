@@ -2,13 +2,19 @@
 
 #include <utility>
 
+#include "../src/base/file_faults.h"
+
 namespace korvax {
 namespace {
 constexpr size_t kBufferRecords = 4096;
 }
 
-MstWriter::MstWriter(std::string path) : path_(std::move(path)), temp_path_(path_ + ".tmp") {
-  file_ = MstFile::CreateForWrite(temp_path_);
+MstWriter::MstWriter(std::string path) : path_(std::move(path)) {
+  // A read-only database is the operator's to keep: it is not replaced.
+  read_only_ = IsReadOnlyFile(path_);
+  if (!read_only_ && !platform::faults::StepFails()) {
+    file_ = MstFile::CreateUniqueBeside(path_, &temp_path_);
+  }
   ok_ = file_.is_open();
   buffer_.reserve(kBufferRecords * kMstRecordSize);
 }
@@ -32,7 +38,10 @@ bool MstWriter::Append(const MstRecord& record) {
 
 bool MstWriter::FlushBuffer() {
   if (buffer_.empty()) return ok_;
-  if (ok_ && !file_.WriteAt(kMstHeaderSize + written_, buffer_.data(), buffer_.size())) ok_ = false;
+  if (ok_ && (platform::faults::StepFails() ||
+              !file_.WriteAt(kMstHeaderSize + written_, buffer_.data(), buffer_.size()))) {
+    ok_ = false;
+  }
   written_ += buffer_.size();
   buffer_.clear();
   return ok_;
@@ -44,10 +53,11 @@ bool MstWriter::Finish() {
   FlushBuffer();
   unsigned char header[kMstHeaderSize];
   EncodeMstHeader(count_, header);
-  if (ok_ && !file_.WriteAt(0, header, sizeof header)) ok_ = false;
-  if (ok_ && !file_.Flush()) ok_ = false;
+  // Each step may be made to fail by a test (platform::faults).
+  if (ok_ && (platform::faults::StepFails() || !file_.WriteAt(0, header, sizeof header))) ok_ = false;
+  if (ok_ && (platform::faults::StepFails() || !file_.Flush())) ok_ = false;
   if (!file_.Close()) ok_ = false;
-  if (ok_ && !ReplaceFileWith(temp_path_, path_)) ok_ = false;
+  if (ok_ && (platform::faults::StepFails() || !ReplaceFileWith(temp_path_, path_))) ok_ = false;
   if (!ok_) RemoveFile(temp_path_);
   return ok_;
 }

@@ -1,5 +1,5 @@
-// Writes a new QSO database (.mst) whole: records go to a temporary file beside the
-// target, and Finish() moves it over the target, so a failed or interrupted write never
+// Writes a new QSO database (.mst) whole: records go to a temporary file of a name of its
+// own beside the target, and Finish() moves it over the target, so a failed or interrupted write never
 // leaves a half-written database in its place. Used by the import tool, the demo
 // generator, tests and benchmarks (a million records take well under a second).
 #pragma once
@@ -23,6 +23,8 @@ class MstWriter {
   MstWriter& operator=(const MstWriter&) = delete;
 
   bool ok() const { return ok_; }
+  // The target exists and is read-only: nothing is written (ok() is false).
+  bool read_only() const { return read_only_; }
   // Appends the next record (number count() + 1). Returns false when a text had to be
   // cut to fit its field; the record is stored either way.
   bool Append(const MstRecord& record);
@@ -41,6 +43,7 @@ class MstWriter {
   uint32_t count_ = 0;
   bool ok_ = false;
   bool finished_ = false;
+  bool read_only_ = false;
 };
 
 }  // namespace korvax

@@ -9,6 +9,15 @@ void AppendClean(std::string_view text, std::string* out) {
   for (char c : text) out->push_back(static_cast<unsigned char>(c) < 0x20 ? ' ' : c);
 }
 
+// A call sign field that begins with this is escaped: the reader drops it. A call that is
+// empty, or begins with '#' or the escape, is written escaped, so that its line is read
+// back as a QSO and not skipped as a comment or refused.
+constexpr char kCallEscape = '\\';
+
+bool NeedsEscape(std::string_view call) {
+  return call.empty() || call.front() == '#' || call.front() == kCallEscape;
+}
+
 }  // namespace
 
 std::string FormatQsoTextLine(const MstRecord& record) {
@@ -18,12 +27,15 @@ std::string FormatQsoTextLine(const MstRecord& record) {
       record.date,
       record.time,
       record.qth,
-      record.qsl_mark == ' ' ? std::string_view() : std::string_view(&record.qsl_mark, 1),
+      // No mark, a blank or a control byte: all read back as no mark.
+      static_cast<unsigned char>(record.qsl_mark) <= ' ' ? std::string_view()
+                                                         : std::string_view(&record.qsl_mark, 1),
       record.frequency,
       record.mode,
       record.portable ? "P" : "",
       record.remarks1,
       record.remarks2};
+  if (NeedsEscape(record.call)) line.push_back(kCallEscape);
   for (int i = 0; i < kFieldCount; ++i) {
     if (i > 0) line.push_back('\t');
     AppendClean(fields[i], &line);
@@ -46,7 +58,9 @@ bool ParseQsoTextLine(std::string_view line, MstRecord* record, std::string* err
     return false;
   }
   fields.resize(kFieldCount);
-  if (fields[0].empty()) {
+  const bool escaped = !fields[0].empty() && fields[0].front() == kCallEscape;
+  if (escaped) fields[0].remove_prefix(1);
+  if (fields[0].empty() && !escaped) {
     *error = "no call sign";
     return false;
   }

@@ -12,6 +12,9 @@
 
 namespace korvax {
 
+// A call sign that is empty or begins with '#' or '\' is written with a '\' before it,
+// which the reader drops: every QSO's line reads back as that QSO.
+//
 // One line without its line end. Tabs and line breaks inside texts become blanks.
 std::string FormatQsoTextLine(const MstRecord& record);
 // Parses one line (a trailing CR is ignored). Missing trailing fields are empty.

@@ -18,6 +18,7 @@ SORVANO_PACKAGES=(
   g++-mingw-w64-i686-posix mingw-w64-tools wine wine32:i386 wine64
   xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho x11-apps netpbm imagemagick
   libxlsxwriter-dev libz-mingw-w64-dev python3
+  clang libclang-rt-14-dev
 )
 
 # Bump when the prefix recipe below changes, so that old prefixes are made again.
@@ -114,6 +115,17 @@ sorvano_prepare_machine() {
 
 sorvano_configure_native() {
   cmake -S "$SORVANO_ROOT" -B "$SORVANO_NATIVE_DIR" -G Ninja -DSORVANO_SANITIZE=ON >/dev/null
+}
+
+# The fuzzing tree: clang with libFuzzer and both sanitizers, the harnesses only.
+SORVANO_FUZZ_DIR=$SORVANO_BUILD/fuzz
+sorvano_configure_fuzz() {
+  CC=clang CXX=clang++ cmake -S "$SORVANO_ROOT" -B "$SORVANO_FUZZ_DIR" -G Ninja \
+    -DSORVANO_FUZZ=ON -DSORVANO_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+}
+
+sorvano_build_fuzz() {
+  sorvano_configure_fuzz && cmake --build "$SORVANO_FUZZ_DIR" -j "$SORVANO_JOBS" --target sorvano_fuzzers
 }
 
 sorvano_configure_win() {

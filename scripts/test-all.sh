@@ -81,9 +81,13 @@ wine_session() {
 if step "machine set-up" sorvano_prepare_machine; then
   step "native build (sanitizers)" build_native &&
     step "native tests" run_ctest "$SORVANO_NATIVE_DIR"
+  step "fuzz build (clang, libFuzzer)" sorvano_build_fuzz &&
+    step "fuzz regression runs" run_ctest "$SORVANO_FUZZ_DIR"
   step "windows build" build_win &&
-    step "wine prefix, display and wineserver" wine_session &&
+    step "wine prefix, display and wineserver" wine_session && {
     step "windows tests under wine" run_ctest "$SORVANO_WIN_DIR" env LANG="$SORVANO_WINE_LANG" LC_ALL=''
+    step "japanese under a C.UTF-8 wine" "$SORVANO_ROOT/tests/e2e/locale_check.sh" "$SORVANO_WIN_DIR"
+  }
 fi
 
 echo

@@ -14,6 +14,24 @@ bool AllDigits(std::string_view text) {
   return true;
 }
 
+// YYYYMMDD with a month of 01..12 and a day that month has (29 February in leap years).
+bool IsCalendarDate(std::string_view date) {
+  if (date.size() != 8 || !AllDigits(date)) return false;
+  const auto number = [&](size_t at, size_t length) {
+    int value = 0;
+    for (size_t i = at; i < at + length; ++i) value = value * 10 + (date[i] - '0');
+    return value;
+  };
+  const int year = number(0, 4);
+  const int month = number(4, 2);
+  const int day = number(6, 2);
+  if (month < 1 || month > 12 || day < 1) return false;
+  static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  if (month == 2 && day == 29) return leap;
+  return day <= kDays[month - 1];
+}
+
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
   while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
@@ -65,7 +83,7 @@ bool MapAdifQso(const AdifQso& qso, const AdifMapping& mapping, MstRecord* recor
     return false;
   }
   std::string_view date = Trim(qso.Get("QSO_DATE"));
-  if (date.size() != 8 || !AllDigits(date)) {
+  if (!IsCalendarDate(date)) {
     *why = "no valid QSO_DATE";
     return false;
   }

@@ -21,6 +21,24 @@ size_t FindNoCase(std::string_view text, std::string_view key) {
   return std::string_view::npos;
 }
 
+// A tag name as a message shows it: control bytes and DEL as \xNN, so that a broken
+// file cannot send escape sequences to the terminal.
+std::string Printable(std::string_view name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 15];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string_view AdifQso::Get(std::string_view name) const {
@@ -59,18 +77,18 @@ bool ParseAdif(std::string_view text, AdifText* result, std::string* error) {
     length_text = length_text.substr(0, length_text.find(':'));
     size_t length = 0;
     if (length_text.empty() || length_text.size() > 9) {
-      *error = "field " + name + " has no usable length";
+      *error = "field " + Printable(name) + " has no usable length";
       return false;
     }
     for (char c : length_text) {
       if (c < '0' || c > '9') {
-        *error = "field " + name + " has no usable length";
+        *error = "field " + Printable(name) + " has no usable length";
         return false;
       }
       length = length * 10 + static_cast<size_t>(c - '0');
     }
     if (length > text.size() - at) {
-      *error = "field " + name + " runs past the end of the file";
+      *error = "field " + Printable(name) + " runs past the end of the file";
       return false;
     }
     current.fields.emplace_back(std::move(name), std::string(text.substr(at, length)));

@@ -23,10 +23,13 @@ constexpr int kExitUsage = 1;
 constexpr int kExitInput = 2;
 constexpr int kExitOutput = 3;
 
+// The largest input read: the whole text and its parsed QSOs are held in memory.
+constexpr int64_t kMaxInputBytes = int64_t{256} << 20;
+
 bool ReadWholeFile(const std::string& path, std::string* text) {
   MstFile file = MstFile::OpenForRead(path);
   int64_t size = file.Size();
-  if (!file.is_open() || size < 0) return false;
+  if (!file.is_open() || size < 0 || size > kMaxInputBytes) return false;
   text->resize(static_cast<size_t>(size));
   return file.ReadAt(0, text->data(), text->size()) == size;
 }
@@ -104,7 +107,8 @@ bool ReadAdifRecords(const std::string& text, const ImportRequest& request,
 int Import(const ImportRequest& request, std::ostream& out, std::ostream& err) {
   std::string text;
   if (!ReadWholeFile(request.input, &text)) {
-    err << "korvax_import: cannot read " << request.input << "\n";
+    err << "korvax_import: cannot read " << request.input
+        << " (missing, not a regular file, or larger than 256 MB)\n";
     return kExitInput;
   }
   bool adif = request.form == ImportRequest::Form::kAdif ||
@@ -121,6 +125,10 @@ int Import(const ImportRequest& request, std::ostream& out, std::ostream& err) {
     }
   }
   MstWriter writer(request.output);
+  if (writer.read_only()) {
+    err << "korvax_import: " << request.output << " is read-only; it was left as it was\n";
+    return kExitOutput;
+  }
   int cut = 0;
   for (const MstRecord& record : records) {
     if (!writer.Append(record)) ++cut;

@@ -7,12 +7,20 @@
 namespace korvax {
 namespace {
 
-// Bytes of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
-size_t SequenceLength(unsigned char lead) {
-  if (lead >= 0xf0 && lead <= 0xf4) return 4;
-  if (lead >= 0xe0) return lead <= 0xef ? 3 : 1;
-  if (lead >= 0xc2) return 2;
-  return 1;
+// Bytes to replace at `pos`, where iconv stopped: the whole character when it is
+// complete, else the lead byte alone, so that a broken sequence never swallows the valid
+// characters after it (as the program's own converter does).
+size_t SkipUtf8(const char* input, size_t left) {
+  const auto lead = static_cast<unsigned char>(input[0]);
+  size_t length = 1;
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  if (left < length) return 1;
+  for (size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(input[i]) & 0xC0) != 0x80) return 1;
+  }
+  return length;
 }
 
 }  // namespace
@@ -32,8 +40,7 @@ std::string Utf8ToSjis(std::string_view utf8) {
     if (done != static_cast<size_t>(-1)) break;
     if (errno == E2BIG) continue;
     // EILSEQ or EINVAL: replace one character and go on.
-    size_t skip = SequenceLength(static_cast<unsigned char>(*in));
-    if (skip > in_left) skip = in_left;
+    const size_t skip = SkipUtf8(in, in_left);
     in += skip;
     in_left -= skip;
     out.push_back('?');

@@ -49,6 +49,8 @@ class TStation : public ui::TForm {
   std::vector<int> RowMap;
   int WorkedCount = 0;
   std::string ListFileName;
+  // The open list holds only part of its file (see LoadedList::Partial).
+  bool ListIsPartial = false;
   std::vector<std::string> FieldList;
   int CurrentIndex = 1;
   bool Filtered = false;
@@ -222,6 +224,9 @@ class TStation : public ui::TForm {
   void SwitchList(std::string candidate, bool show_dialog_first);
   bool ShowOpenDialog(std::string& file_name);
   bool SettleUnsavedChanges();
+  // Writes the open list to its file; false when the list is only part of its file and
+  // the operator chose to keep the file as it is.
+  bool WriteOpenList();
   void AdoptList(targets::LoadedList&& list);
   void ShowAdoptedList();
 

@@ -10,8 +10,9 @@
 struct FileError : std::runtime_error {
   using std::runtime_error::runtime_error;
 
-  // "ﾌｧｲﾙ <name> は開けません": the file exists but cannot be read.
-  static FileError CannotOpen(std::string_view file_name);
+  // "ﾌｧｲﾙ <name> は開けません": the file exists but cannot be read. A reason, when
+  // given, follows on a line of its own.
+  static FileError CannotOpen(std::string_view file_name, std::string_view reason = {});
   // "ﾌｧｲﾙ <name> を作成できません": the file cannot be written.
-  static FileError CannotCreate(std::string_view file_name);
+  static FileError CannotCreate(std::string_view file_name, std::string_view reason = {});
 };

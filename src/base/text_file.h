@@ -14,6 +14,10 @@
 // (or one that starts with NUL) has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The line (from 1) that holds the first NUL byte of `text`, where SplitLines stops; 0
+// when there is none.
+size_t LineOfFirstNul(std::string_view text);
+
 // Every line followed by CR LF, the last one too.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <system_error>
 
+#include "base/file_faults.h"
+#include "base/file_limits.h"
 #include "base/platform.h"
 
 namespace platform {
@@ -36,9 +38,13 @@ class FileDescriptor {
   int fd_;
 };
 
+// The error a failing step injected by a test reports: a full disk.
+Status InjectedFault() { return ErrnoStatus(ENOSPC); }
+
 Status WriteAll(int fd, std::string_view bytes) {
   size_t written = 0;
   while (written < bytes.size()) {
+    if (faults::StepFails()) return InjectedFault();
     const ssize_t result = write(fd, bytes.data() + written, bytes.size() - written);
     if (result < 0) {
       if (errno == EINTR) continue;
@@ -62,11 +68,16 @@ std::string Cp932FromPath(const std::filesystem::path& path) {
 }
 
 Status ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
-  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // O_NONBLOCK: opening a FIFO must not wait for a writer; only regular files are read.
+  FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.get() < 0) return ErrnoStatus(errno);
   struct stat info {};
   if (fstat(file.get(), &info) != 0) return ErrnoStatus(errno);
   if (S_ISDIR(info.st_mode)) return ErrnoStatus(EISDIR);
+  if (!S_ISREG(info.st_mode)) return Status::Error(std::string(kNotARegularFile));
+  if (static_cast<std::uintmax_t>(info.st_size) > kMaxReadBytes) {
+    return Status::Error(std::string(kFileTooLarge));
+  }
   std::string content;
   content.reserve(static_cast<size_t>(info.st_size));
   char buffer[65536];
@@ -77,6 +88,10 @@ Status ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
       return ErrnoStatus(errno);
     }
     if (result == 0) break;
+    // The file may grow while it is read.
+    if (content.size() + static_cast<size_t>(result) > kMaxReadBytes) {
+      return Status::Error(std::string(kFileTooLarge));
+    }
     content.append(buffer, static_cast<size_t>(result));
   }
   bytes = std::move(content);
@@ -97,6 +112,7 @@ Status WriteTempFileBeside(const std::filesystem::path& target, std::string_view
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::filesystem::path candidate = target;
     candidate += "." + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
+    if (faults::StepFails()) return InjectedFault();
     FileDescriptor file(open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.get() < 0) {
       if (errno == EEXIST) continue;
@@ -107,7 +123,9 @@ Status WriteTempFileBeside(const std::filesystem::path& target, std::string_view
       // Keep the replaced file's permissions.
       if (fchmod(file.get(), target_info.st_mode & 07777) != 0) status = ErrnoStatus(errno);
     }
+    if (status.ok() && faults::StepFails()) status = InjectedFault();
     if (status.ok() && fsync(file.get()) != 0) status = ErrnoStatus(errno);
+    if (status.ok() && faults::StepFails()) status = InjectedFault();
     if (file.Close() != 0 && status.ok()) status = ErrnoStatus(errno);
     if (!status.ok()) {
       unlink(candidate.c_str());
@@ -124,6 +142,7 @@ Status MoveFileOver(const std::filesystem::path& source, const std::filesystem::
   if (stat(target.c_str(), &target_info) == 0 && (target_info.st_mode & kAnyWriteBit) == 0) {
     return ErrnoStatus(EACCES);
   }
+  if (faults::StepFails()) return InjectedFault();
   if (rename(source.c_str(), target.c_str()) != 0) return ErrnoStatus(errno);
   return Status::Ok();
 }

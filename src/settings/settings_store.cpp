@@ -12,6 +12,8 @@
 namespace {
 
 constexpr size_t kMaxValueLength = 65535;
+// The mark a text editor may put before the first section.
+constexpr std::string_view kUtf8ByteOrderMark = "\xef\xbb\xbf";
 
 bool SameName(std::string_view a, std::string_view b) {
   return platform::CompareTextIgnoreCase(a, b) == 0;
@@ -47,14 +49,21 @@ TKrxIni::TKrxIni(std::string file_name) : file_name_(std::move(file_name)) {
   writable_ = !file_name_.empty();
   if (file_name_.empty() || !FileExists(file_name_)) return;
   std::string bytes;
-  if (!ReadWholeFile(file_name_, bytes).ok() || bytes.find('\0') != std::string::npos) {
-    load_status_ = Status::Error(FileError::CannotOpen(file_name_).what());
+  const Status read = ReadWholeFile(file_name_, bytes);
+  if (!read.ok() || bytes.find('\0') != std::string::npos) {
+    load_status_ = Status::Error(FileError::CannotOpen(file_name_, read.message()).what());
     writable_ = false;
     return;
   }
-  const std::vector<std::string> lines = SplitLines(bytes);
-  Parse(lines);
-  Snapshot = JoinLinesCrLf(lines);
+  std::string_view text = bytes;
+  if (text.starts_with(kUtf8ByteOrderMark)) {
+    byte_order_mark_ = true;
+    text.remove_prefix(kUtf8ByteOrderMark.size());
+  }
+  Parse(SplitLines(text));
+  // What the file holds as this store would write it: comments and blank lines do not
+  // count, so a file that nothing changed is never written.
+  Snapshot = Text();
 }
 
 TKrxIni::TKrxIni(std::string file_name, ReadOnly) : TKrxIni(std::move(file_name)) {
@@ -110,7 +119,10 @@ int TKrxIni::ReadInteger(std::string_view section, std::string_view key, int def
 }
 
 void TKrxIni::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  // A key that holds "=", or that begins a line like a section header or a comment,
+  // could never be read back; it is not written.
   if (key.find('=') != std::string_view::npos) return;
+  if (!key.empty() && (key.front() == '[' || key.front() == ';')) return;
   const std::string section_name = OneLine(section);
   const std::string key_text = OneLine(key);
   Section* found = FindSection(section_name);
@@ -161,13 +173,17 @@ TStringLX TKrxIni::BuildFile() const {
   return file;
 }
 
-std::string TKrxIni::Text() const { return BuildFile().Text(); }
+std::string TKrxIni::Text() const {
+  std::string text = BuildFile().Text();
+  if (byte_order_mark_) text.insert(0, kUtf8ByteOrderMark);
+  return text;
+}
 
 Status TKrxIni::SaveIfChanged() {
   if (saved_) return Status::Ok();
   saved_ = true;
   if (!writable_) return Status::Ok();
-  const TStringLX file = BuildFile();
-  if (file.Text() == Snapshot) return Status::Ok();
-  return file.SaveToFile(file_name_);
+  const std::string text = Text();
+  if (text == Snapshot) return Status::Ok();
+  return WriteFileAtomic(file_name_, text);
 }

@@ -1,6 +1,7 @@
 // TKrxIni: an INI-style settings file kept in memory. Reads answer from memory, writes
 // collect in memory, and the file is written once, when its owner saves it or at release,
-// and only when its rebuilt text differs from what was read. The store owns its sections
+// and only when a write changed its text (comments and blank lines, which are not kept,
+// do not count). A UTF-8 byte-order mark before the first section is kept. The store owns its sections
 // and lines. It reports failures as a Status and shows nothing itself.
 #pragma once
 
@@ -41,8 +42,8 @@ class TKrxIni {
 
   // Replaces the first line of the key in place, or appends one (and the section) when
   // missing. Line breaks and NUL in the texts become blanks, so a value can never break
-  // the file into other lines. A key holding "=" could never be read back and is not
-  // written.
+  // the file into other lines. A key holding "=", or beginning with "[" or ";", could
+  // never be read back and is not written.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int value);
   // WriteString for a non-empty value, DeleteKey for an empty one.
@@ -72,7 +73,9 @@ class TKrxIni {
   std::string file_name_;
   bool writable_ = false;
   Status load_status_ = Status::Ok();
-  std::string Snapshot;  // the text read at creation, lines re-joined with CR LF
+  std::string Snapshot;  // Text() right after the file was read
   std::vector<Section> Sections;
   bool saved_ = false;
+  // The file began with a UTF-8 byte-order mark; it is written back with it.
+  bool byte_order_mark_ = false;
 };

@@ -172,7 +172,7 @@ TallyResult TallyRun::Run() {
 
 bool TallyRun::OpenDatabase() {
   std::string path = options_.database_path;
-  while (source_.KorvaxOpen(0, record_.data(), path.c_str(), kOpenMode) != 0) {
+  while ((result_.open_error = source_.KorvaxOpen(0, record_.data(), path.c_str(), kOpenMode)) != 0) {
     std::optional<std::string> chosen = callbacks_.ChooseDatabase(path);
     if (!chosen) return false;
     path = std::move(*chosen);

@@ -106,6 +106,9 @@ struct TallyResult {
   // The dialog fields as the passes leave them.
   std::string AwardKeyword;
   int TargetKind = 0;
+  // With kNoDatabase: what the library said when the database last failed to open
+  // (a kKrx code), 0 when no open was tried.
+  int32_t open_error = 0;
 };
 
 // Runs one tally over `lines` (line 0 is the header; lines 1..last are the targets).

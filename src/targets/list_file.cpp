@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/file_names.h"
+#include "app/list_cut_texts.h"
 #include "app/station.h"
 #include "app/texts.h"
 #include "base/file_error.h"
@@ -90,14 +91,26 @@ bool TStation::SettleUnsavedChanges() {
   const int answer = ui::Application().ShowMessage(
       Award.AwardName + app::kTextChangedSaveQuestion, app::kAppTitle,
       ui::kMbYesNo | ui::kMbIconQuestion);
-  const bool save = answer == ui::kIdYes;
-  if (save) targets::WriteListFile(ListFileName, TargetLines);
+  const bool save = answer == ui::kIdYes && WriteOpenList();
   Save1->SetEnabled(false);
   return save;
 }
 
+bool TStation::WriteOpenList() {
+  if (ListIsPartial) {
+    const int answer = ui::Application().ShowMessage(
+        ListFileName + "\r\n" + app::kTextSavePartialListQuestion, app::kAppTitle,
+        ui::kMbYesNo | ui::kMbIconWarning | ui::kMbDefButton2);
+    if (answer != ui::kIdYes) return false;
+  }
+  targets::WriteListFile(ListFileName, TargetLines);
+  ListIsPartial = false;  // the file now holds exactly the list
+  return true;
+}
+
 // Makes a loaded list the open one and shows all its rows.
 void TStation::AdoptList(targets::LoadedList&& list) {
+  ListIsPartial = list.Partial();
   TargetLines = std::move(list.lines);
   ListFileName = std::move(list.file_name);
   const targets::PreparedList& prepared = list.prepared;
@@ -106,6 +119,11 @@ void TStation::AdoptList(targets::LoadedList&& list) {
   Award.AwardName = prepared.AwardName;
   Award.AwardOptions = prepared.AwardOptions;
   Award.ListStartDate = prepared.start_date;
+  if (list.nul_line != 0) {
+    ui::Application().ShowMessage(
+        ListFileName + "\r\n" + std::to_string(list.nul_line) + app::kTextEndedAtNul,
+        app::kAppTitle, ui::kMbOk | ui::kMbIconWarning);
+  }
   if (prepared.lines_cut) {
     ui::Application().ShowMessage(app::kTextTooManyLines, app::kAppTitle,
                                  ui::kMbOk | ui::kMbIconInformation);
@@ -127,8 +145,8 @@ void TStation::ShowAdoptedList() {
 }
 
 void TStation::Save1Click(ui::Widget*) {
-  targets::WriteListFile(ListFileName, TargetLines);
-  Save1->SetEnabled(false);
+  // Kept enabled when the operator keeps a partly read file as it is.
+  if (WriteOpenList()) Save1->SetEnabled(false);
 }
 
 void TStation::RestoreCurrentRow() {

@@ -5,20 +5,22 @@
 
 namespace targets {
 
-std::vector<std::string> ReadListFile(const std::string& path_cp932) {
+std::vector<std::string> ReadListFile(const std::string& path_cp932, size_t* nul_line) {
   std::string bytes;
-  if (!ReadWholeFile(path_cp932, bytes).ok()) throw FileError::CannotOpen(path_cp932);
+  const Status status = ReadWholeFile(path_cp932, bytes);
+  if (!status.ok()) throw FileError::CannotOpen(path_cp932, status.message());
+  if (nul_line != nullptr) *nul_line = LineOfFirstNul(bytes);
   return SplitLines(bytes);
 }
 
 void WriteListFile(const std::string& path_cp932, const std::vector<std::string>& lines) {
-  if (!WriteFileAtomic(path_cp932, JoinLinesCrLf(lines)).ok()) {
-    throw FileError::CannotCreate(path_cp932);
-  }
+  const Status status = WriteFileAtomic(path_cp932, JoinLinesCrLf(lines));
+  if (!status.ok()) throw FileError::CannotCreate(path_cp932, status.message());
 }
 
 std::optional<LoadedList> LoadUsableList(const std::string& path_cp932) {
-  LoadedList list{path_cp932, ReadListFile(path_cp932), {}};
+  LoadedList list{path_cp932, {}, {}};
+  list.lines = ReadListFile(path_cp932, &list.nul_line);
   list.prepared = PrepareList(list.lines);
   if (list.prepared.unusable) return std::nullopt;
   return list;

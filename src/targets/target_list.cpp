@@ -13,7 +13,8 @@ constexpr size_t kRecordFields = 4;
 constexpr size_t kMinRecordFields = 2;
 
 void ReadHeader(const std::string& header, PreparedList& list) {
-  std::vector<std::string> fields = SplitCommaText(header);
+  std::vector<std::string> fields;
+  SplitCommaText(header, fields, kHeaderFields);
   fields.resize(kHeaderFields);  // missing fields read as empty
   list.ColumnTitles[0] = "No";
   for (size_t i = 0; i < kHeaderFields; ++i) list.ColumnTitles[i + 1] = fields[i];
@@ -28,7 +29,9 @@ void RepairRecords(std::vector<std::string>& lines, PreparedList& list) {
   std::vector<std::string> fields;
   size_t kept = 1;
   for (size_t i = 1; i < lines.size(); ++i) {
-    SplitCommaText(lines[i], fields);
+    // Up to the worked field: enough to judge and repair, and a long line costs no
+    // string per field.
+    SplitCommaText(lines[i], fields, kWorkedField + 1);
     if (fields.size() < kMinRecordFields) continue;
     if (IsWorked(fields)) ++list.WorkedCount;
     if (fields.size() < kRecordFields) {

@@ -49,6 +49,12 @@ bool IsPlainFileName(std::string_view name) {
   for (std::size_t pos = 0; pos < name.size();) {
     const std::size_t length = cp932::CharLength(name, pos);
     const auto byte = static_cast<unsigned char>(name[pos]);
+    if (length == 2) {
+      // A lead byte before a byte that cannot follow it is no character: the system
+      // may read the second byte alone, and a "/" or ":" there would leave the folder.
+      const auto trail = static_cast<unsigned char>(name[pos + 1]);
+      if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return false;
+    }
     if (length == 1) {
       if (cp932::IsLeadByte(byte)) return false;  // half a character, cut at the end
       if (byte < 0x20 || byte == 0x7F) return false;

@@ -11,6 +11,7 @@
 #include "export/export_rows.h"
 #include "export/workbook_file.h"
 #include "import_tool.h"
+#include "krx_results.h"
 #include "settings/settings_store.h"
 #include "tally/qso_record.h"
 #include "tally/tally_engine.h"
@@ -26,14 +27,19 @@ namespace {
 // A file in the system's temporary folder, removed when this goes out of scope.
 class TempFile {
  public:
+  // ok() is false when there is no usable temporary folder (TMPDIR names a missing
+  // folder or a file).
   explicit TempFile(const std::string& extension) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error || !std::filesystem::is_directory(folder, error)) return;
     std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("sorvano-tally-" + std::to_string(random()) + extension);
+    path_ = folder / ("sorvano-tally-" + std::to_string(random()) + extension);
   }
+  bool ok() const { return !path_.empty(); }
   ~TempFile() {
     std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
+    if (ok()) std::filesystem::remove(path_, ignored);
   }
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
@@ -91,6 +97,22 @@ Status WriteExportWorkbook(const std::string& file, const std::vector<std::strin
   return spreadsheet::WriteWorkbookFile(platform::PathFromCp932(file), rows);
 }
 
+// Why the library would not open the database, in the operator's words.
+std::string DatabaseProblem(int32_t code) {
+  switch (code) {
+    case korvax::kKrxCannotOpen:
+      return "cannot be opened (missing, not a file, or no access)";
+    case korvax::kKrxNotMst:
+      return "is not a QSO database (empty, or another kind of file)";
+    case korvax::kKrxBadVersion:
+      return "is a QSO database of a version this library does not read";
+    case korvax::kKrxBadSize:
+      return "is cut short: it holds fewer records than its header says";
+    default:
+      return "not a QSO database that can be opened (library code " + std::to_string(code) + ")";
+  }
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -136,6 +158,15 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   std::vector<std::string>& lines = loaded->lines;
   const targets::PreparedList& list = loaded->prepared;
+  if (loaded->nul_line != 0) {
+    say(err, "sorvano-tally: " + command->list_file + ": a NUL byte ends the text at line " +
+                 std::to_string(loaded->nul_line) + "; what follows is not read");
+  }
+  if (command->write && loaded->Partial()) {
+    say(err, "sorvano-tally: " + command->list_file +
+                 ": only part of the file was read; --write would cut it short, nothing done");
+    return kExitPartialList;
+  }
   if (list.lines_cut) {
     say(err, "sorvano-tally: " + command->list_file + ": only the first " +
                  std::to_string(targets::kMaxListLines - 1) + " targets are used");
@@ -151,6 +182,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   TempFile converted(".mst");
   std::string database = options.database_path;
   if (EndsWithIgnoreCase(database, ".adi") || EndsWithIgnoreCase(database, ".adif")) {
+    if (!converted.ok()) {
+      say(err, "sorvano-tally: " + database +
+                   ": no temporary folder to convert the ADIF file in (see TMPDIR)");
+      return kExitDatabase;
+    }
     std::vector<std::string> import_args = {"--adif"};
     if (command->utf8_adif) import_args.push_back("--utf8");
     import_args.push_back(platform.LibraryPath(database));
@@ -176,7 +212,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                "\":\" or A-Z, and must not begin with a blank");
       return kExitUsage;
     case tally::TallyEnd::kNoDatabase:
-      say(err, "sorvano-tally: " + database + ": not a QSO database that can be opened");
+      say(err, "sorvano-tally: " + database + ": " + DatabaseProblem(result.open_error));
       return kExitDatabase;
     case tally::TallyEnd::kDone:
     case tally::TallyEnd::kAborted:

@@ -17,6 +17,8 @@ inline constexpr int kExitDatabase = 3;
 inline constexpr int kExitWrite = 4;
 inline constexpr int kExitSettings = 5;
 inline constexpr int kExitWorkbook = 6;
+// --write on a list read only in part (a NUL byte or the line limit ended it).
+inline constexpr int kExitPartialList = 7;
 
 // What differs between the platforms' entry points.
 struct Platform {

@@ -35,7 +35,8 @@ const char kUsage[] =
     "  --help                this text\n"
     "\n"
     "Exit codes: 0 done, 1 usage, 2 list unreadable, 3 database unreadable,\n"
-    "4 list not written, 5 settings file unreadable, 6 workbook not written.\n";
+    "4 list not written, 5 settings file unreadable, 6 workbook not written,\n"
+    "7 list read only in part (not written).\n";
 
 namespace {
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/file_faults.h"
+#include "base/file_limits.h"
 #include "base/platform.h"
 
 namespace platform {
@@ -48,9 +50,13 @@ class FileHandle {
   HANDLE handle_;
 };
 
+// The error a failing step injected by a test reports: a full disk.
+Status InjectedFault() { return LastErrorStatus(ERROR_DISK_FULL); }
+
 Status WriteAll(HANDLE file, std::string_view bytes) {
   size_t written = 0;
   while (written < bytes.size()) {
+    if (faults::StepFails()) return InjectedFault();
     const size_t chunk_size = bytes.size() - written < (1u << 30) ? bytes.size() - written : (1u << 30);
     DWORD chunk = 0;
     if (!WriteFile(file, bytes.data() + written, static_cast<DWORD>(chunk_size), &chunk, nullptr)) {
@@ -78,9 +84,14 @@ Status ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return LastErrorStatus();
+  // Devices ("NUL", "CON", a serial port) and pipes are not read.
+  if (GetFileType(file.get()) != FILE_TYPE_DISK) return Status::Error(std::string(kNotARegularFile));
   std::string content;
   LARGE_INTEGER size{};
   if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) {
+    if (static_cast<std::uintmax_t>(size.QuadPart) > kMaxReadBytes) {
+      return Status::Error(std::string(kFileTooLarge));
+    }
     content.reserve(static_cast<size_t>(size.QuadPart));
   }
   char buffer[65536];
@@ -88,6 +99,8 @@ Status ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
     DWORD chunk = 0;
     if (!ReadFile(file.get(), buffer, sizeof buffer, &chunk, nullptr)) return LastErrorStatus();
     if (chunk == 0) break;
+    // The file may grow while it is read.
+    if (content.size() + chunk > kMaxReadBytes) return Status::Error(std::string(kFileTooLarge));
     content.append(buffer, chunk);
   }
   bytes = std::move(content);
@@ -105,6 +118,7 @@ Status WriteTempFileBeside(const std::filesystem::path& target, std::string_view
     std::filesystem::path candidate = target;
     candidate += L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) +
                  L".tmp";
+    if (faults::StepFails()) return InjectedFault();
     FileHandle file(CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
@@ -113,7 +127,9 @@ Status WriteTempFileBeside(const std::filesystem::path& target, std::string_view
       return LastErrorStatus(error);
     }
     Status status = WriteAll(file.get(), bytes);
+    if (status.ok() && faults::StepFails()) status = InjectedFault();
     if (status.ok() && !FlushFileBuffers(file.get())) status = LastErrorStatus();
+    if (status.ok() && faults::StepFails()) status = InjectedFault();
     if (!file.Close() && status.ok()) status = LastErrorStatus();
     if (!status.ok()) {
       DeleteFileW(candidate.c_str());
@@ -137,6 +153,7 @@ Status MoveFileOver(const std::filesystem::path& source, const std::filesystem::
   // for about a second before giving up.
   constexpr int kAttempts = 20;
   constexpr DWORD kPauseMs = 50;
+  if (faults::StepFails()) return InjectedFault();
   for (int attempt = 1;; ++attempt) {
     if (MoveFileExW(source.c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

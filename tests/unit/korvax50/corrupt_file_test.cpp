@@ -8,6 +8,7 @@
 
 #include "krx_results.h"
 #include "mst_format.h"
+#include "mst_reader.h"
 #include "mst_writer.h"
 #include "support/temp_folder.h"
 #include "tally/qso_record.h"
@@ -123,6 +124,47 @@ TEST(CorruptFile, AFailedWriteLeavesTheOldDatabaseInPlace) {
   EXPECT_EQ(record.Text(qso_field::kCall), "JA1ZZA");
   KorvaxClose(record.data(), 1);
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+}
+
+// A file of the most records a header may claim (sparse: a few bytes on disk). Reading
+// the last records again and again stays inside 32-bit record numbers.
+#ifndef _WIN32
+TEST(CorruptFile, TheLastOfTheMostRecordsReadWithoutOverflow) {
+  TempFolder folder;
+  const std::string path = folder.WriteBytes("huge.mst", Header(korvax::kMstMaxRecords));
+  std::filesystem::resize_file(
+      path, uint64_t{korvax::kMstHeaderSize} + uint64_t{korvax::kMstMaxRecords} * korvax::kMstRecordSize);
+  korvax::MstReader reader;
+  ASSERT_EQ(reader.Open(path), korvax::MstOpenResult::kOk);
+  const unsigned char* record = nullptr;
+  const int32_t last = INT32_MAX;
+  for (int32_t number : {last - 1, last, last, last - 1, last, 1}) {
+    EXPECT_TRUE(reader.Read(number, &record)) << number;
+  }
+}
+#endif
+
+TEST(CorruptFile, TheWriterKeepsAFileOfItsTemporaryNameAndAReadOnlyTarget) {
+  TempFolder folder;
+  const std::string path = folder.Name("log.mst");
+  const std::string bystander = folder.WriteBytes("log.mst.tmp", "not ours");
+  {
+    korvax::MstWriter writer(path);
+    writer.Append({.call = "JA1ZZA"});
+    ASSERT_TRUE(writer.Finish());
+  }
+  EXPECT_EQ(GetBytes(bystander), "not ours");
+  EXPECT_EQ(folder.Entries().size(), 2u);
+
+  const std::string before = GetBytes(path);
+  MakeReadOnly(path);
+  korvax::MstWriter writer(path);
+  EXPECT_TRUE(writer.read_only());
+  EXPECT_FALSE(writer.ok());
+  writer.Append({.call = "JA9ZZZ"});
+  EXPECT_FALSE(writer.Finish());
+  EXPECT_EQ(GetBytes(path), before);
+  EXPECT_EQ(folder.Entries().size(), 2u);
 }
 
 }  // namespace

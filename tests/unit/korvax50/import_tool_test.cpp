@@ -7,6 +7,7 @@
 #include <string>
 
 #include "import_tool.h"
+#include "mst_writer.h"
 #include "qso_text_form.h"
 #include "support/temp_folder.h"
 
@@ -115,6 +116,42 @@ TEST(QsoTextForm, RejectsMalformedLines) {
     std::string error;
     EXPECT_EQ(korvax::ParseQsoTextLine(c.line, &record, &error), c.ok) << c.line;
   }
+}
+
+// Dates that are not on the calendar are skipped as a missing one is; a tag name of
+// control bytes is shown escaped; broken UTF-8 costs one '?' and no valid character.
+TEST(ImportTool, AdifBadDatesBrokenUtf8AndControlBytes) {
+  TempFolder folder;
+  const std::string output = folder.Name("log.mst");
+  const std::string adif =
+      "<EOH><CALL:6>JA1AAA<QSO_DATE:8>20211399<EOR>"
+      "<CALL:6>JA1BBB<QSO_DATE:8>20210229<EOR>"
+      "<CALL:6>JA1CCC<QSO_DATE:8>20240229<COMMENT:3>\xe3" "AB<NOTES:5>\xf0" "ABCD<EOR>";
+  ToolRun import = Tool({"--utf8", folder.WriteBytes("log.adi", adif), output});
+  ASSERT_EQ(import.code, 0) << import.err;
+  EXPECT_NE(import.err.find("2 QSOs skipped"), std::string::npos) << import.err;
+  EXPECT_EQ(Tool({"--dump", output}).out, "JA1CCC\t24/02/29\t\t\t\t\t\t\t?AB\t?ABCD\r\n");
+
+  ToolRun bad = Tool({folder.WriteBytes("esc.adi", "<\x1b[2J:x>"), output});
+  EXPECT_EQ(bad.code, 2);
+  EXPECT_EQ(bad.err.find('\x1b'), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("\\x1B[2J"), std::string::npos) << bad.err;
+}
+
+// Call signs that the text form would read as a comment or refuse are escaped in a dump,
+// so that the dump reads back to the same database.
+TEST(ImportTool, ADumpReadsBackToTheSameDatabase) {
+  TempFolder folder;
+  const std::string first = folder.Name("first.mst");
+  {
+    korvax::MstWriter writer(first);
+    for (const char* call : {"#JA1", "", "\\X", "JA2"}) writer.Append({.call = call, .date = "21/01/02"});
+    ASSERT_TRUE(writer.Finish());
+  }
+  const std::string dump = Tool({"--dump", first}).out;
+  const std::string second = folder.Name("second.mst");
+  ASSERT_EQ(Tool({"--text", folder.WriteBytes("dump.txt", dump), second}).code, 0);
+  EXPECT_EQ(ReadFile(second), ReadFile(first));
 }
 
 }  // namespace

@@ -112,6 +112,41 @@ TEST_F(TallyCliTest, TheExportWorkbookIsWrittenFromTheTalliedList) {
   EXPECT_EQ(Run({"--xlsx", folder.Name("missing/list.xlsx"), list, database}), tally_cli::kExitWorkbook);
 }
 
+// A NUL byte ends the list's text where the program reads it: --write would cut the file
+// short there, so it is refused and the file keeps every byte.
+TEST_F(TallyCliTest, WriteRefusesAListWhoseTextANulByteEnded) {
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(list, bytes).ok());
+  bytes += std::string(1, '\0') + "tail that the program never reads\r\n";
+  ASSERT_TRUE(WriteFileAtomic(list, bytes).ok());
+  EXPECT_EQ(Run({"--remarks", "1", list, database}), tally_cli::kExitDone);
+  EXPECT_NE(err.str().find("line 11"), std::string::npos) << err.str();
+  EXPECT_EQ(Run({"--remarks", "1", "--write", list, database}), tally_cli::kExitPartialList);
+  std::string after;
+  ASSERT_TRUE(ReadWholeFile(list, after).ok());
+  EXPECT_EQ(after, bytes);
+}
+
+// A missing, foreign, empty or cut-short database each get their own words.
+TEST_F(TallyCliTest, DatabaseMessagesSayWhatIsWrong) {
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(database, bytes).ok());
+  const std::string cut = folder.Name("cut.mst");
+  ASSERT_TRUE(WriteFileAtomic(cut, bytes.substr(0, bytes.size() - 10)).ok());
+  const std::string empty = folder.Name("empty.mst");
+  ASSERT_TRUE(WriteFileAtomic(empty, "").ok());
+  const std::pair<std::string, std::string> cases[] = {
+      {folder.Name("none.mst"), "cannot be opened"},
+      {list, "is not a QSO database"},
+      {empty, "is not a QSO database"},
+      {cut, "is cut short"},
+  };
+  for (const auto& [file, words] : cases) {
+    EXPECT_EQ(Run({list, file}), tally_cli::kExitDatabase) << file;
+    EXPECT_NE(err.str().find(file + ": " + words), std::string::npos) << err.str();
+  }
+}
+
 TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
   struct Case {
     std::vector<std::string> args;
@@ -124,6 +159,7 @@ TEST_F(TallyCliTest, ExitCodesSayWhatWentWrong) {
       {{"--wkd", "\x81s\x81t", list, database}, tally_cli::kExitUsage},  // 《》: double-byte
       {{"--cfm", "1)", list, database}, tally_cli::kExitUsage},
       {{"--from-date", "2021/01/01", list, database}, tally_cli::kExitUsage},
+      {{"--from-date", "2021-01-01", list, database}, tally_cli::kExitUsage},
       {{folder.Name("none.scsv"), database}, tally_cli::kExitList},
       {{"--keyword-row", "10", list, database}, tally_cli::kExitList},
       {{list, folder.Name("none.mst")}, tally_cli::kExitDatabase},

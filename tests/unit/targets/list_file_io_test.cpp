@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "base/file_error.h"
 #include "support/temp_folder.h"
@@ -78,7 +82,8 @@ TEST(ListFile, AFailedWriteThrowsAndKeepsTheOldFile) {
       WriteListFile(target, {"new"});
       ADD_FAILURE() << "no error for " << target;
     } catch (const FileError& error) {
-      EXPECT_STREQ(error.what(), FileError::CannotCreate(target).what());
+      // The message names the file, and the reason follows.
+      EXPECT_TRUE(std::string(error.what()).starts_with(FileError::CannotCreate(target).what()));
     }
   }
   EXPECT_EQ(GetBytes(read_only), "old\r\n");
@@ -95,9 +100,68 @@ TEST(ListFile, AnUnreadableFileThrowsCannotOpen) {
       ReadListFile(target);
       ADD_FAILURE() << "no error for " << target;
     } catch (const FileError& error) {
-      EXPECT_STREQ(error.what(), FileError::CannotOpen(target).what());
+      EXPECT_TRUE(std::string(error.what()).starts_with(FileError::CannotOpen(target).what()));
     }
   }
 }
+
+TEST(ListFile, ANulByteEndsTheTextAndTheLoadSaysAtWhichLine) {
+  TempFolder folder;
+  std::string text = "No,a,b,c,d,Award\r\n";
+  for (int n = 1; n <= 12; ++n) text += std::to_string(n) + ",t,c,q\r\n";
+  const std::string cut = text + "13,t" + std::string(1, '\0') + "c,q\r\n14,t,c,q\r\n";
+  const std::string name = folder.WriteBytes("cut.scsv", cut);
+  std::optional<targets::LoadedList> list = targets::LoadUsableList(name);
+  ASSERT_TRUE(list);
+  EXPECT_EQ(list->nul_line, 14u);
+  EXPECT_TRUE(list->Partial());
+  EXPECT_EQ(list->lines.size(), 14u);  // the header, 12 targets and "13,t" padded
+  EXPECT_EQ(list->lines.back(), "13,t,,");
+
+  const std::string whole = folder.WriteBytes("whole.scsv", text);
+  list = targets::LoadUsableList(whole);
+  ASSERT_TRUE(list);
+  EXPECT_EQ(list->nul_line, 0u);
+  EXPECT_FALSE(list->Partial());
+}
+
+TEST(ListFile, OnlyRegularFilesOfAtMost16MiBAreRead) {
+  TempFolder folder;
+  const std::string big = folder.Name("big.scsv");
+  PutBytes(big, "");
+  std::filesystem::resize_file(big, (16u << 20) + 1);
+  std::vector<std::string> refused = {big};
+#ifndef _WIN32
+  refused.push_back("/dev/zero");
+  const std::string fifo = folder.Name("fifo.scsv");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  refused.push_back(fifo);  // would block for ever without a writer
+#else
+  refused.push_back("NUL");
+#endif
+  for (const std::string& name : refused) {
+    try {
+      ReadListFile(name);
+      ADD_FAILURE() << "read " << name;
+    } catch (const FileError& error) {
+      EXPECT_TRUE(std::string(error.what()).starts_with(FileError::CannotOpen(name).what()));
+      EXPECT_GT(std::string(error.what()).size(), std::string(FileError::CannotOpen(name).what()).size());
+    }
+  }
+}
+
+#ifndef _WIN32
+TEST(ListFile, ASaveThroughASymbolicLinkReplacesTheFileItNames) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.path() / "real");
+  const std::string real = folder.Name("real/list.scsv");
+  PutBytes(real, "old\r\n");
+  std::filesystem::create_symlink("real/list.scsv", folder.path() / "link.scsv");
+  WriteListFile(folder.Name("link.scsv"), {"new"});
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "link.scsv"));
+  EXPECT_EQ(GetBytes(real), "new\r\n");
+  EXPECT_EQ(std::filesystem::directory_iterator(folder.path() / "real")->path().filename(), "list.scsv");
+}
+#endif
 
 }  // namespace

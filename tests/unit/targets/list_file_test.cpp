@@ -64,6 +64,34 @@ TEST_F(StationTest, SaveFailureKeepsTheOldFileAndTheUnsavedState) {
   EXPECT_NE(ReadFile(Path("list.scsv")).find("JA1AAA<3>\r\n"), std::string::npos);
 }
 
+// A NUL byte ended the list's text: the load says at which line, and a save asks first;
+// No keeps every byte of the file and the unsaved state, Yes writes what is shown.
+TEST_F(StationTest, AListCutShortAtANulIsNeverSavedOverItsFileWithoutAsking) {
+  const std::string bytes = ListText(9) + std::string(1, '\0') + "11,tail,0111,x\r\n";
+  WriteFile(Path("list.scsv"), bytes);
+  TStation& station = Start({Path("list.scsv")});
+  ASSERT_EQ(backend().message_boxes.size(), 1u);
+  EXPECT_NE(backend().message_boxes[0].text.find("list.scsv\r\n11"), std::string::npos);
+  EXPECT_EQ(backend().message_boxes[0].flags, ui::kMbOk | ui::kMbIconWarning);
+
+  station.Save1->SetEnabled(true);
+  backend().message_box_answers = {ui::kIdNo};
+  station.Save1->Click();
+  ASSERT_EQ(backend().message_boxes.size(), 2u);
+  EXPECT_EQ(backend().message_boxes[1].flags, ui::kMbYesNo | ui::kMbIconWarning | ui::kMbDefButton2);
+  EXPECT_EQ(ReadFile(Path("list.scsv")), bytes);
+  EXPECT_TRUE(station.Save1->Enabled());
+
+  backend().message_box_answers = {ui::kIdYes};
+  station.Save1->Click();
+  EXPECT_FALSE(station.Save1->Enabled());
+  EXPECT_EQ(ReadFile(Path("list.scsv")), ListText(9));
+  // The file now holds the whole list: later saves do not ask.
+  station.Save1->SetEnabled(true);
+  station.Save1->Click();
+  EXPECT_EQ(backend().message_boxes.size(), 3u);
+}
+
 TEST_F(StationTest, OpeningAnotherListAsksAboutChangesAndNoDiscardsThem) {
   const std::string first = ListText(9);
   WriteFile(Path("first.scsv"), first);

@@ -78,6 +78,11 @@ TEST(DownloadFileNameTest, OnlyPlainNamesInTheChosenFolder) {
       // A double-byte name whose second byte is 0x5C is still one character.
       {"soft/\x83\\.exe", "\x83\\.exe"},
       {"soft/..\\..\\evil.exe", std::nullopt},
+      // A lead byte before a byte that cannot follow one hides nothing: the "/" and ":"
+      // would still part the name.
+      {"soft/a\x81/..", std::nullopt},
+      {"soft/\x81:evil.exe", std::nullopt},
+      {"soft/\x81\x01.exe", std::nullopt},
       {"soft/a/b.exe", std::nullopt},
       {"soft/C:evil.exe", std::nullopt},
       {"soft/..", std::nullopt},
