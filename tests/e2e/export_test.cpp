@@ -247,6 +247,38 @@ TEST_F(ExportTest, BothCommandsWriteTheGridsRowsInTheExpectedCalls) {
   EXPECT_EQ(app->WaitExit(), 0u);
 }
 
+// With a display filter on, the export takes the rows the grid shows: numbered anew, each
+// a worked target of the list, in the list's order.
+TEST_F(ExportTest, AFilteredGridExportsTheRowsItShows) {
+  Register();
+  Folder();
+  auto app = StartApp();
+  TallyAndSave(*app);
+  app->PostCommand(app::kCmdN6);  // 交信済みのデータを表示
+  folder().Write(L"calls.log", "");
+  app->PostCommand(app::kCmdE2);
+  WaitCalls();
+  e2e::WaitFor("the cells kept", [&] { return folder().Read(L"calls.log.cells").has_value(); });
+  const Cells all = PlainRows();
+  const Cells cells = ServerCells();
+  ASSERT_GT(cells.size(), 1u);
+  ASSERT_LT(cells.size(), all.size());
+  EXPECT_EQ(cells[0], all[0]);
+  size_t next = 1;
+  for (size_t i = 1; i < cells.size(); ++i) {
+    EXPECT_EQ(cells[i][0], all[i][0]) << "row " << i << " is numbered as shown";
+    const std::vector<std::string> fields(cells[i].begin() + 1, cells[i].end());
+    while (next < all.size() && std::vector<std::string>(all[next].begin() + 1, all[next].end()) != fields) ++next;
+    ASSERT_LT(next, all.size()) << "row " << i << " is no target of the list, or out of its order";
+    ASSERT_GT(fields.size(), 4u) << "row " << i << " has no worked entries";
+    EXPECT_GT(fields[4].size(), 1u) << "row " << i << " is not worked";
+    ++next;
+  }
+  app->PostCommand(app::kCmdN6);  // all rows again
+  app->Close();
+  EXPECT_EQ(app->WaitExit(), 0u);
+}
+
 TEST_F(ExportTest, TheProgressBarShowsDuringALongExport) {
   Register();
   Folder();
