@@ -73,8 +73,6 @@ const Sequence kSequences[] = {
 
 using e2e::FindButton;
 
-bool AnyBoxVisible(AppProcess& app) { return e2e::AnyDialogVisible(app.id()); }
-
 // What the operator sees of the open list.
 struct Shown {
   std::string caption, status, current;
@@ -178,7 +176,7 @@ class FailedOpenTest : public e2e::ProgramTestOn<::testing::TestWithParam<Sequen
         error.Press(IDOK);
       }
     }
-    e2e::WaitFor("no dialog left", [&] { return !AnyBoxVisible(app); });
+    e2e::WaitFor("no dialog left", [&] { return !e2e::AnyDialogVisible(app.id()); });
   }
 
   TestFolder* folder_ = nullptr;

@@ -38,8 +38,6 @@ const std::string kOpen2Title = "QSO\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf\xe3\x82
 
 using e2e::FindButton;
 
-bool AnyBoxVisible(AppProcess& app) { return e2e::AnyDialogVisible(app.id()); }
-
 class TallyTest : public e2e::ProgramTest {
  protected:
   TestFolder& Folder(const std::string& settings) {
@@ -136,7 +134,7 @@ TEST_F(TallyTest, CancellingTheDatabaseDialogEndsTheTallySilently) {
   open2.Press(IDCANCEL);
   e2e::WaitFor("the start button back",
                [&] { return e2e::FindDescendant(dialog, L"Button", kStartCaption) != nullptr; });
-  EXPECT_FALSE(e2e::PollUntil([&] { return AnyBoxVisible(*app); }, e2e::Timeout{2000}));
+  EXPECT_FALSE(e2e::PollUntil([&] { return e2e::AnyDialogVisible(app->id()); }, e2e::Timeout{2000}));
   CloseDialog(*app, dialog);
   app->Close();
   EXPECT_EQ(app->WaitExit(), 0u);  // nothing changed: no save question
@@ -171,7 +169,7 @@ TEST_F(TallyTest, AnAbortedTallyShowsNothingAndLeavesTheListUnchanged) {
   e2e::WaitFor("the tally stopped",
                [&] { return e2e::FindDescendant(dialog, L"Button", kStartCaption) != nullptr; },
                e2e::Timeout{60000});
-  EXPECT_FALSE(e2e::PollUntil([&] { return AnyBoxVisible(*app); }, e2e::Timeout{2000}));
+  EXPECT_FALSE(e2e::PollUntil([&] { return e2e::AnyDialogVisible(app->id()); }, e2e::Timeout{2000}));
   CloseDialog(*app, dialog);
   app->Close();
   // Save1 stayed disabled: the window closes without the save question.
