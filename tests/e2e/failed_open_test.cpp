@@ -71,8 +71,6 @@ const Sequence kSequences[] = {
     {"MissingNameThenBinaryThenMissingName", false, {{kMissing}, {kBinary, kMissing}}},
 };
 
-using e2e::FindButton;
-
 // What the operator sees of the open list.
 struct Shown {
   std::string caption, status, current;

@@ -36,8 +36,6 @@ const std::string kWorkedWith = "\xe7\xae\x87\xe6\x89\x80\xe3\x81\xae\xe3\x80\x8
                                 "\xe3\x81\xa6\xe3\x81\x84\xe3\x81\xbe\xe3\x81\x99\xe3\x80\x82";  // 箇所の「道の駅」と交信しています。
 const std::string kOpen2Title = "QSO\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf\xe3\x82\x92\xe9\x96\x8b\xe3\x81\x8f";  // QSOデータを開く
 
-using e2e::FindButton;
-
 class TallyTest : public e2e::ProgramTest {
  protected:
   TestFolder& Folder(const std::string& settings) {
