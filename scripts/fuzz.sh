@@ -13,7 +13,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(comma_text list_load settings cp932 mst_reader adif qso_text version_page)
+[ ${#targets[@]} -gt 0 ] || targets=(comma_text list_load settings cp932 mst_reader adif qso_text version_page entry_record)
 
 sorvano_install_packages
 sorvano_build_fuzz || sorvano_die "the fuzz build failed"

@@ -147,7 +147,9 @@ Status WriteWorkbookFile(const std::filesystem::path& path, const std::vector<st
     platform::RemoveFileQuietly(made);
     return Status::Error(platform::Cp932FromPath(path) + ": " + lxw_strerror(error));
   }
-  return MoveInPlace(made, path);
+  const Status moved = MoveInPlace(made, path);
+  if (!moved.ok()) return Status::Error(platform::Cp932FromPath(path) + ": " + moved.message());
+  return moved;
 }
 
 std::string WorkbookFileName(std::string_view list_file, std::string_view date,

@@ -71,7 +71,7 @@ std::optional<std::string> CopyQsoTable(const std::vector<std::string>& lines, Q
   bool filled = false;
   std::vector<std::string> fields;
   for (size_t i = 1; i < lines.size(); ++i) {
-    targets::SplitCommaText(lines[i], fields);
+    targets::SplitCommaText(lines[i], fields, kWorkedField + 1);
     if (fields.size() > kWorkedField) {
       std::string_view first = sjis::FirstChars(fields[kWorkedField], kFirstEntryChars);
       first = first.substr(0, cp932::Find(first, ":"));
@@ -110,7 +110,7 @@ WorkedCounts CountWorked(const std::vector<std::string>& lines, std::string_view
   WorkedCounts counts;
   std::vector<std::string> fields;
   for (size_t i = 1; i < lines.size(); ++i) {
-    targets::SplitCommaText(lines[i], fields);
+    targets::SplitCommaText(lines[i], fields, kWorkedField + 1);
     const targets::WorkedState state = targets::WorkedStateOf(fields, confirmed_open);
     if (state != targets::WorkedState::kUnworked) ++counts.worked;
     if (state == targets::WorkedState::kConfirmed) ++counts.confirmed;

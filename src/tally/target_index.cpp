@@ -106,7 +106,7 @@ void TargetIndex::AddLine(size_t i) {
   const std::string& worked = fields[SplitTargets::kWorkedField];
   const std::string line = targets_.Line(i);
   const std::string_view after_head = std::string_view(line).substr(head.size());
-  bool slow = (fields.size() > SplitTargets::kWorkedField + 1 && fields.back().empty()) ||
+  bool slow = targets_.LastExtraFieldEmpty(i) ||
               !LastByteOnBoundary(head) || !IsBare(worked) || EndsInsideCharacter(worked, 0);
   if (!slow && mode_ == Mode::kCodeText) slow = after_head.find(keyword_) != std::string_view::npos;
   if (slow) {

@@ -37,55 +37,80 @@ void AppendQuoted(std::string_view field, std::string& out) {
   out += '"';
 }
 
+size_t SkipCommaBlanks(std::string_view line, size_t pos) {
+  while (pos < line.size() && static_cast<unsigned char>(line[pos]) <= kBlank) ++pos;
+  return pos;
+}
+
+// Reads the field that starts at `pos` (before the end of `line`, which holds no NUL; the
+// blanks before it already skipped) into `field`; returns where the next one starts.
+size_t ReadCommaField(std::string_view line, size_t pos, std::string& field) {
+  const size_t end = line.size();
+  field.clear();
+  if (line[pos] == '"') {
+    ++pos;
+    while (pos < end) {
+      const size_t quote = line.find('"', pos);
+      if (quote == std::string_view::npos) {  // never closed: the rest of the line
+        field.append(line.substr(pos));
+        pos = end;
+        break;
+      }
+      field.append(line.substr(pos, quote - pos));
+      pos = quote + 1;
+      if (pos == end || line[pos] != '"') break;
+      field += '"';
+      ++pos;
+    }
+  } else {
+    const size_t start = pos;
+    while (pos < end && !EndsUnquotedField(line[pos])) ++pos;
+    field.append(line.substr(start, pos - start));
+  }
+  pos = SkipCommaBlanks(line, pos);
+  if (pos < end && line[pos] == ',') pos = SkipCommaBlanks(line, pos + 1);
+  return pos;
+}
+
+void AppendCommaField(std::string_view field, std::string& out) {
+  if (NeedsQuotes(field)) {
+    AppendQuoted(field, out);
+  } else {
+    out += field;
+  }
+}
+
 }  // namespace
 
-void SplitCommaText(std::string_view line, std::vector<std::string>& fields, size_t max_fields) {
+size_t SplitCommaText(std::string_view line, std::vector<std::string>& fields, size_t max_fields) {
   line = line.substr(0, line.find('\0'));
-  const size_t end = line.size();
-  size_t pos = 0;
+  size_t pos = SkipCommaBlanks(line, 0);
   size_t count = 0;
-  const auto skip_blanks = [&] {
-    while (pos < end && static_cast<unsigned char>(line[pos]) <= kBlank) ++pos;
-  };
-
-  skip_blanks();
-  while (pos < end && count < max_fields) {
+  while (pos < line.size() && count < max_fields) {
     if (count == fields.size()) fields.emplace_back();
-    std::string& field = fields[count++];
-    field.clear();
-    if (line[pos] == '"') {
-      ++pos;
-      while (pos < end) {
-        const size_t quote = line.find('"', pos);
-        if (quote == std::string_view::npos) {  // never closed: the rest of the line
-          field.append(line.substr(pos));
-          pos = end;
-          break;
-        }
-        field.append(line.substr(pos, quote - pos));
-        pos = quote + 1;
-        if (pos == end || line[pos] != '"') break;
-        field += '"';
-        ++pos;
-      }
-    } else {
-      const size_t start = pos;
-      while (pos < end && !EndsUnquotedField(line[pos])) ++pos;
-      field.append(line.substr(start, pos - start));
-    }
-    skip_blanks();
-    if (pos < end && line[pos] == ',') {
-      ++pos;
-      skip_blanks();
-    }
+    pos = ReadCommaField(line, pos, fields[count++]);
   }
   fields.resize(count);
+  return pos;
 }
 
 std::vector<std::string> SplitCommaText(std::string_view line) {
   std::vector<std::string> fields;
   SplitCommaText(line, fields);
   return fields;
+}
+
+size_t AppendCommaFieldsFrom(std::string_view line, size_t pos, std::string& out) {
+  line = line.substr(0, line.find('\0'));
+  std::string field;
+  size_t count = 0;
+  while (pos < line.size()) {
+    pos = ReadCommaField(line, pos, field);
+    out += ',';
+    AppendCommaField(field, out);
+    ++count;
+  }
+  return count;
 }
 
 std::string JoinCommaText(std::span<const std::string> fields) {
@@ -96,11 +121,7 @@ std::string JoinCommaText(std::span<const std::string> fields) {
   line.reserve(size);
   for (size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) line += ',';
-    if (NeedsQuotes(fields[i])) {
-      AppendQuoted(fields[i], line);
-    } else {
-      line += fields[i];
-    }
+    AppendCommaField(fields[i], line);
   }
   return line;
 }

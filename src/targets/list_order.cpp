@@ -48,12 +48,15 @@ std::vector<std::string> ComparisonTexts(const std::vector<std::string>& lines, 
   std::vector<std::string> texts(lines.size() - 1);
   std::vector<std::string> fields;
   for (size_t n = 0; n < texts.size(); ++n) {
-    SplitCommaText(lines[n + 1], fields);
+    // The fields after the code are only compared as text: a long record is not held as
+    // a string for each of its fields.
+    const size_t rest = SplitCommaText(lines[n + 1], fields, kCodeField + 1);
     std::string key = order == SortOrder::kByNumber
                           ? NumberSortKey(fields.empty() ? std::string_view() : std::string_view(fields[0]))
                           : CodeSortKey(fields);
     fields.insert(fields.begin(), std::move(key));
     texts[n] = JoinCommaText(fields);
+    AppendCommaFieldsFrom(lines[n + 1], rest, texts[n]);
   }
   return texts;
 }

@@ -69,7 +69,7 @@ void TStation::dGrid1DrawCell(int col, int row, ui::Rect rect, bool selected,
                              ? static_cast<size_t>(RowMap[static_cast<size_t>(row)])
                              : TargetLines.size();
     if (index < TargetLines.size()) {
-      targets::SplitCommaText(TargetLines[index], DrawFields);
+      targets::SplitCommaText(TargetLines[index], DrawFields, targets::kWorkedField + 1);  // the columns
       if (targets::IsWorked(DrawFields)) {
         const std::string& number = DrawFields[0];
         const std::string base =

@@ -31,7 +31,7 @@ void ResetWorkedEntries(std::vector<std::string>& lines) {
   std::vector<std::string> fields;
   size_t kept = 1;
   for (size_t n = 1; n < lines.size(); ++n) {
-    SplitCommaText(lines[n], fields);
+    SplitCommaText(lines[n], fields, kShownFields);
     if (fields.size() < kLeastFieldsKept) continue;
     fields.resize(kShownFields);
     lines[kept++] = JoinCommaText(fields);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_faults.h"
 #include "export/automation.h"
 #include "headless/recording_spreadsheet.h"
 #include "mst_writer.h"
@@ -200,6 +201,34 @@ TEST_F(ExportCommandTest, WithoutASpreadsheetProgramAWorkbookIsSavedBesideTheLis
   EXPECT_NE(station_->StatBar1.PanelText(1).find(backend().shell_opens[1]), std::string::npos);
   EXPECT_TRUE(backend().message_boxes.empty());
   EXPECT_FALSE(station_->Prog1.Visible());
+}
+
+TEST_F(ExportCommandTest, AWorkbookThatCannotBeWrittenIsReportedAndLeavesNothingBehind) {
+  namespace faults = platform::faults;
+  StartExport();
+  backend().spreadsheet = nullptr;
+  const std::vector<std::string> files_before = folder_.Entries();
+  faults::FailStep(0);
+  station_->E2->Click();
+  const int steps = faults::StepsTaken();
+  ASSERT_GE(steps, 4);  // create, write, flush, close, rename
+  ASSERT_EQ(backend().shell_opens.size(), 1u);
+  PutBytes(backend().shell_opens[0], "");  // taken: the next export picks another name
+  for (int step = 1; step <= steps; ++step) {
+    SCOPED_TRACE("failing step " + std::to_string(step) + " of " + std::to_string(steps));
+    backend().message_boxes.clear();
+    faults::FailStep(step);
+    station_->E2->Click();
+    faults::FailStep(0);
+    ASSERT_EQ(backend().message_boxes.size(), 1u);
+    EXPECT_EQ(backend().message_boxes[0].flags, ui::kMbOk | ui::kMbIconError);
+    EXPECT_NE(backend().message_boxes[0].text.find(Path("list_")), std::string::npos)
+        << backend().message_boxes[0].text;
+    EXPECT_EQ(backend().shell_opens.size(), 1u);
+    EXPECT_EQ(folder_.Entries().size(), files_before.size() + 1);  // only the first workbook
+    EXPECT_FALSE(station_->Prog1.Visible());
+    EXPECT_EQ(backend().cursor, ui::Cursor::kDefault);
+  }
 }
 
 }  // namespace

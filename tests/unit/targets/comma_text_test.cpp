@@ -133,4 +133,26 @@ TEST(SplitCommaText, StopsAfterTheFieldsAskedFor) {
   EXPECT_EQ(fields, std::vector<std::string>{"a"});
 }
 
+// The first fields joined, then the rest appended field by field, is the whole record
+// joined: what a long line is held as without a string for each field.
+TEST(AppendCommaFieldsFrom, GivesTheRestOfTheJoinedRecord) {
+  const std::string lines[] = {"",           "a",          "a,b,c,d,e,f", "a,b,c,d,e,,",  "a,b,c,d,e,,,",
+                               " a , \"b,\" ,\"c\"\"\" ,d,e,\"f,g\",h ", std::string("a,b,c,d,e,f\0g,h", 15),
+                               ",,,,,,,,",   "a,b,c,d,e,\" x\",\"",  "a,b,c,d,e,\"\",,"};
+  std::vector<std::string> fields;
+  for (const std::string& line : lines) {
+    const std::vector<std::string> all = targets::SplitCommaText(line);
+    for (size_t first : {2, 3, 5, 7}) {
+      SCOPED_TRACE(Printable(line) + " after " + std::to_string(first));
+      const size_t rest = targets::SplitCommaText(line, fields, first);
+      std::string joined = fields.empty() ? std::string() : targets::JoinCommaText(fields);
+      const size_t appended = targets::AppendCommaFieldsFrom(line, rest, joined);
+      EXPECT_EQ(fields.size() + appended, all.size());
+      if (all.size() > 1) {
+        EXPECT_EQ(joined, targets::JoinCommaText(all));
+      }
+    }
+  }
+}
+
 }  // namespace
