@@ -7,18 +7,12 @@
 #   bench/dialog_tally/run.sh [RUNS]        (default 3)
 set -euo pipefail
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
-trap sorvano_stop_started EXIT
-trap 'exit 130' INT TERM
+source "$(dirname "${BASH_SOURCE[0]}")/../wine_bench.sh"
 
 runs=${1:-3}
 dir=$SORVANO_BUILD/dialog-tally
-bin=$SORVANO_WIN_DIR/bin
 
-sorvano_prepare_machine
-sorvano_configure_win
-cmake --build "$SORVANO_WIN_DIR" -j "$SORVANO_JOBS" \
-  --target Sorvano Korvax50 sorvano_winctl sorvano-tally korvax_import >/dev/null
+bench_build_win Sorvano Korvax50 sorvano_winctl sorvano-tally korvax_import
 
 rm -rf "$dir"
 mkdir -p "$dir"
@@ -36,7 +30,6 @@ cd "$dir"
 wine "$bin/korvax_import.exe" --text big.txt big.mst >/dev/null
 sorvano_log "database: $(( $(stat -c %s big.mst) / 256 )) QSOs"
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 dialog=()

@@ -12,20 +12,15 @@
 # machine (or Wine under an emulator) would show.
 set -euo pipefail
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
-trap sorvano_stop_started EXIT
-trap 'exit 130' INT TERM
+source "$(dirname "${BASH_SOURCE[0]}")/../wine_bench.sh"
 
 runs=${1:-5}
 bench_dir=$SORVANO_BUILD/first-paint
-bin=$SORVANO_WIN_DIR/bin
 watch=$bench_dir/first_paint_watch
 
-sorvano_prepare_machine
+bench_build_win Sorvano Korvax50 sorvano_winctl
 missing=$(sorvano_missing_packages libx11-dev)
 [ -z "$missing" ] || sorvano_apt_install $missing
-sorvano_configure_win
-cmake --build "$SORVANO_WIN_DIR" -j "$SORVANO_JOBS" --target Sorvano Korvax50 sorvano_winctl >/dev/null
 mkdir -p "$bench_dir"
 g++ -O2 -std=c++20 -o "$watch" "$SORVANO_ROOT/bench/first_paint/first_paint_watch.cpp" -lX11
 
@@ -63,8 +58,6 @@ if [ -n "${SORVANO_BENCH_CPU_PERCENT:-}" ]; then
   launch=(sh -c 'echo $$ > "$0/tasks" && exec "$@"' "$group")
   sorvano_log "the program runs with $SORVANO_BENCH_CPU_PERCENT % of one core"
 fi
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
 for list in demo big; do
   drawn=()
