@@ -27,13 +27,17 @@ MstWriter::~MstWriter() {
 }
 
 bool MstWriter::Append(const MstRecord& record) {
-  size_t at = buffer_.size();
-  buffer_.resize(at + kMstRecordSize);
-  bool whole = EncodeMstRecord(record, buffer_.data() + at);
+  unsigned char stored[kMstRecordSize];
+  const bool whole = EncodeMstRecord(record, stored);
+  AppendStored(stored);
+  return whole;
+}
+
+void MstWriter::AppendStored(const unsigned char* stored) {
+  buffer_.insert(buffer_.end(), stored, stored + kMstRecordSize);
   if (count_ == kMstMaxRecords) ok_ = false;
   ++count_;
   if (buffer_.size() >= kBufferRecords * kMstRecordSize) FlushBuffer();
-  return whole;
 }
 
 bool MstWriter::FlushBuffer() {

@@ -28,6 +28,8 @@ class MstWriter {
   // Appends the next record (number count() + 1). Returns false when a text had to be
   // cut to fit its field; the record is stored either way.
   bool Append(const MstRecord& record);
+  // Appends a record already encoded (kMstRecordSize bytes).
+  void AppendStored(const unsigned char* stored);
   uint32_t count() const { return count_; }
   // Writes the header and replaces the target. False when anything failed.
   bool Finish();

@@ -90,6 +90,12 @@ bool ParseQsoTextLine(std::string_view line, MstRecord* record, std::string* err
 }
 
 bool ParseQsoText(std::string_view text, std::vector<MstRecord>* records, std::string* error) {
+  return ForEachQsoTextRecord(
+      text, [records](const MstRecord& record) { records->push_back(record); }, error);
+}
+
+bool ForEachQsoTextRecord(std::string_view text, const std::function<void(const MstRecord&)>& on_record,
+                          std::string* error) {
   size_t start = 0;
   int line_number = 0;
   while (start < text.size()) {
@@ -105,7 +111,7 @@ bool ParseQsoText(std::string_view text, std::vector<MstRecord>* records, std::s
       *error = "line " + std::to_string(line_number) + ": " + why;
       return false;
     }
-    records->push_back(std::move(record));
+    on_record(record);
   }
   return true;
 }

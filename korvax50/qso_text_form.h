@@ -4,6 +4,7 @@
 // databases in plain text.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,5 +23,8 @@ bool ParseQsoTextLine(std::string_view line, MstRecord* record, std::string* err
 // Parses a whole text; empty lines and lines starting with '#' are skipped. On an error
 // `error` names the line.
 bool ParseQsoText(std::string_view text, std::vector<MstRecord>* records, std::string* error);
+// The same, handing each QSO to `on_record` in turn instead of holding them all.
+bool ForEachQsoTextRecord(std::string_view text, const std::function<void(const MstRecord&)>& on_record,
+                          std::string* error);
 
 }  // namespace korvax

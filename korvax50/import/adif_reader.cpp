@@ -49,6 +49,12 @@ std::string_view AdifQso::Get(std::string_view name) const {
 }
 
 bool ParseAdif(std::string_view text, AdifText* result, std::string* error) {
+  return ForEachAdifQso(
+      text, [result](const AdifQso& qso) { result->qsos.push_back(qso); }, &result->unterminated, error);
+}
+
+bool ForEachAdifQso(std::string_view text, const std::function<void(const AdifQso&)>& on_qso,
+                    int* unterminated, std::string* error) {
   // Everything up to <EOH> is header; some writers put a header after a leading tag and
   // others leave it out, so the first <EOH> decides.
   size_t eoh = FindNoCase(text, "<EOH>");
@@ -68,8 +74,8 @@ bool ParseAdif(std::string_view text, AdifText* result, std::string* error) {
     at = close + 1;
     if (colon == std::string_view::npos) {
       if (name == "EOR") {
-        result->qsos.push_back(std::move(current));
-        current = AdifQso();
+        on_qso(current);
+        current.fields.clear();
       }
       continue;  // <EOH> again, or a tag without data: nothing to keep
     }
@@ -94,7 +100,7 @@ bool ParseAdif(std::string_view text, AdifText* result, std::string* error) {
     current.fields.emplace_back(std::move(name), std::string(text.substr(at, length)));
     at += length;
   }
-  if (!current.fields.empty()) ++result->unterminated;
+  if (!current.fields.empty()) ++*unterminated;
   return true;
 }
 

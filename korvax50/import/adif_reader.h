@@ -3,6 +3,7 @@
 // come out upper-case; values are the raw bytes.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,5 +25,11 @@ struct AdifText {
 // False, with `error` set, when the text is not ADIF (a tag without '>', a field length
 // that is not a number or runs past the end).
 bool ParseAdif(std::string_view text, AdifText* result, std::string* error);
+
+// The same reading, handing each QSO to `on_qso` as soon as its <EOR> is read, so that a
+// large file is never held as parsed QSOs all at once. On an error the QSOs before it
+// have been handed over already.
+bool ForEachAdifQso(std::string_view text, const std::function<void(const AdifQso&)>& on_qso,
+                    int* unterminated, std::string* error);
 
 }  // namespace korvax

@@ -1,7 +1,10 @@
 #include "import_tool.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <deque>
+#include <new>
 #include <string_view>
 
 #include "../mst_file.h"
@@ -70,37 +73,60 @@ struct ImportRequest {
   std::string output;
 };
 
-bool ReadAdifRecords(const std::string& text, const ImportRequest& request,
-                     std::vector<MstRecord>* records, std::ostream& err) {
-  AdifText adif;
+// The QSOs read, each held as the bytes it is stored as (a fraction of the memory of its
+// texts as strings), so that the largest input accepted fits in a 32-bit process too.
+class StoredQsos {
+ public:
+  void Add(const MstRecord& record, std::string sort_key) {
+    if (!EncodeMstRecord(record, stored_.emplace_back().data())) ++cut_;
+    order_.push_back({std::move(sort_key), static_cast<uint32_t>(order_.size())});
+  }
+  // Record numbers should grow with time, as the tally reads newest first.
+  void SortByKey() {
+    std::stable_sort(order_.begin(), order_.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+  }
+  void WriteTo(MstWriter& writer) const {
+    for (const Keyed& item : order_) writer.AppendStored(stored_[item.index].data());
+  }
+  int cut() const { return cut_; }
+
+ private:
+  struct Keyed {
+    std::string key;
+    uint32_t index;
+  };
+  // A deque grows without moving what it holds: no second copy while it grows.
+  std::deque<std::array<unsigned char, kMstRecordSize>> stored_;
+  std::vector<Keyed> order_;
+  int cut_ = 0;
+};
+
+bool ReadAdifRecords(const std::string& text, const ImportRequest& request, StoredQsos* qsos,
+                     std::ostream& err) {
+  int skipped = 0;
+  int unterminated = 0;
+  MstRecord record;
+  std::string key;
+  std::string why;
   std::string error;
-  if (!ParseAdif(text, &adif, &error)) {
+  const bool read = ForEachAdifQso(
+      text,
+      [&](const AdifQso& qso) {
+        record = MstRecord();
+        if (MapAdifQso(qso, request.mapping, &record, &key, &why)) {
+          qsos->Add(record, key);
+        } else {
+          ++skipped;
+        }
+      },
+      &unterminated, &error);
+  if (!read) {
     err << "korvax_import: " << request.input << ": " << error << "\n";
     return false;
   }
-  struct Keyed {
-    std::string key;
-    MstRecord record;
-  };
-  std::vector<Keyed> keyed;
-  int skipped = 0;
-  for (const AdifQso& qso : adif.qsos) {
-    Keyed item;
-    std::string why;
-    if (MapAdifQso(qso, request.mapping, &item.record, &item.key, &why)) {
-      keyed.push_back(std::move(item));
-    } else {
-      ++skipped;
-    }
-  }
   if (skipped > 0) err << "korvax_import: " << skipped << " QSOs skipped (no CALL or QSO_DATE)\n";
-  if (adif.unterminated > 0) err << "korvax_import: fields after the last <EOR> ignored\n";
-  // Record numbers should grow with time, as the tally reads newest first.
-  if (!request.keep_order) {
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-  }
-  for (Keyed& item : keyed) records->push_back(std::move(item.record));
+  if (unterminated > 0) err << "korvax_import: fields after the last <EOR> ignored\n";
+  if (!request.keep_order) qsos->SortByKey();
   return true;
 }
 
@@ -111,34 +137,39 @@ int Import(const ImportRequest& request, std::ostream& out, std::ostream& err) {
         << " (missing, not a regular file, or larger than 256 MB)\n";
     return kExitInput;
   }
-  bool adif = request.form == ImportRequest::Form::kAdif ||
-              (request.form == ImportRequest::Form::kByName &&
-               (EndsWithNoCase(request.input, ".adi") || EndsWithNoCase(request.input, ".adif")));
-  std::vector<MstRecord> records;
-  if (adif) {
-    if (!ReadAdifRecords(text, request, &records, err)) return kExitInput;
-  } else {
-    std::string error;
-    if (!ParseQsoText(text, &records, &error)) {
-      err << "korvax_import: " << request.input << ": " << error << "\n";
-      return kExitInput;
-    }
-  }
   MstWriter writer(request.output);
   if (writer.read_only()) {
     err << "korvax_import: " << request.output << " is read-only; it was left as it was\n";
     return kExitOutput;
   }
+  const bool adif = request.form == ImportRequest::Form::kAdif ||
+                    (request.form == ImportRequest::Form::kByName &&
+                     (EndsWithNoCase(request.input, ".adi") || EndsWithNoCase(request.input, ".adif")));
   int cut = 0;
-  for (const MstRecord& record : records) {
-    if (!writer.Append(record)) ++cut;
+  if (adif) {
+    // Sorted by time before any is written: held as stored bytes meanwhile.
+    StoredQsos qsos;
+    if (!ReadAdifRecords(text, request, &qsos, err)) return kExitInput;
+    std::string().swap(text);
+    qsos.WriteTo(writer);
+    cut = qsos.cut();
+  } else {
+    // In file order: each goes straight to the database, which an error abandons.
+    std::string error;
+    const auto append = [&](const MstRecord& record) {
+      if (!writer.Append(record)) ++cut;
+    };
+    if (!ForEachQsoTextRecord(text, append, &error)) {
+      err << "korvax_import: " << request.input << ": " << error << "\n";
+      return kExitInput;
+    }
   }
   if (!writer.ok() || !writer.Finish()) {
     err << "korvax_import: cannot write " << request.output << "\n";
     return kExitOutput;
   }
   if (cut > 0) err << "korvax_import: " << cut << " QSOs had texts cut to fit their fields\n";
-  out << "korvax_import: " << records.size() << " QSOs written to " << request.output << "\n";
+  out << "korvax_import: " << writer.count() << " QSOs written to " << request.output << "\n";
   return 0;
 }
 
@@ -180,7 +211,14 @@ int RunImportTool(const std::vector<std::string>& args, std::ostream& out, std::
   }
   request.input = files[0];
   request.output = files[1];
-  return Import(request, out, err);
+  try {
+    return Import(request, out, err);
+  } catch (const std::bad_alloc&) {
+    // A 32-bit process can run out of room for the largest inputs.
+    err << "korvax_import: not enough memory to import " << request.input << "; " << request.output
+        << " was left as it was\n";
+    return kExitInput;
+  }
 }
 
 }  // namespace korvax

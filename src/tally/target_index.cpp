@@ -112,6 +112,7 @@ void TargetIndex::AddLine(size_t i) {
   if (slow) {
     state.slow = true;
     slow_lines_.push_back(i);
+    NoteSlowText(i, line);
     return;
   }
   const std::string_view tail = after_head.substr(worked.size());
@@ -164,6 +165,15 @@ void TargetIndex::Add(LineMap& map, const std::string& key, size_t i) {
 void TargetIndex::MarkSlow(size_t i) {
   states_[i].slow = true;
   slow_lines_.insert(std::lower_bound(slow_lines_.begin(), slow_lines_.end(), i), i);
+  NoteSlowText(i, targets_.Line(i));
+}
+
+void TargetIndex::NoteSlowText(size_t i, std::string_view text) {
+  std::bitset<256>& bytes = states_[i].bytes;
+  // A grown field may be written quoted, and padding adds commas.
+  bytes.set(static_cast<unsigned char>('"'));
+  bytes.set(static_cast<unsigned char>(','));
+  for (const char byte : text) bytes.set(static_cast<unsigned char>(byte));
 }
 
 void TargetIndex::AddDynamic(size_t i) {
@@ -186,7 +196,9 @@ void TargetIndex::AppendEntry(size_t i, std::string_view call, char qsl_mark, in
   std::string& worked = targets_.WorkedFieldForAppend(i);
   const LineState& state = states_[i];
   if (!state.in_scope || state.slow) {
+    const size_t old_size = worked.size();
     AppendEntryText(worked, call, qsl_mark, record_number, style);
+    if (state.slow) NoteSlowText(i, std::string_view(worked).substr(old_size));
     return;
   }
   if (mode_ != Mode::kCodeText) DropDynamic(i, worked);
@@ -220,6 +232,12 @@ bool TargetIndex::GrowthKeepsIndex(size_t i, size_t old_size) const {
 }
 
 bool TargetIndex::SlowLineHolds(size_t i, std::string_view key) const {
+  if (states_[i].slow) {
+    const std::bitset<256>& bytes = states_[i].bytes;
+    for (const char byte : key) {
+      if (!bytes.test(static_cast<unsigned char>(byte))) return false;
+    }
+  }
   const std::string line = targets_.Line(i);
   if (mode_ == Mode::kZa) return line.find(key) != std::string::npos;
   return cp932::Find(line, key) != std::string_view::npos;

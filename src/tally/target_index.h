@@ -7,6 +7,7 @@
 // lead byte before it, trailing empty fields) are searched the plain way instead.
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -51,6 +52,9 @@ class TargetIndex {
     bool slow = false;         // searched the plain way
     bool has_suffix = false;   // fields follow field 4
     std::string suffix_head;   // kCodeText: the first bytes after field 4
+    // Slow lines: every byte value the line's text may hold. A key with a byte the line
+    // lacks is not in it, which spares the search through a long line.
+    std::bitset<256> bytes;
   };
 
   void AddLine(size_t i);
@@ -58,6 +62,7 @@ class TargetIndex {
   void IndexSegments(size_t i, std::string_view text, bool boundaries_only);
   static void Add(LineMap& map, const std::string& key, size_t i);
   void MarkSlow(size_t i);
+  void NoteSlowText(size_t i, std::string_view text);
   void DropDynamic(size_t i, std::string_view worked_field);
   void AddDynamic(size_t i);
   bool GrowthKeepsIndex(size_t i, size_t old_size) const;

@@ -84,6 +84,10 @@ TEST(ImportTool, BadInputLeavesTheExistingDatabaseAlone) {
       {"length not a number", {folder.WriteBytes("x.adi", "<CALL:x>JA1ZZA<EOR>"), output}, 2},
       {"text form with eleven fields",
        {folder.WriteBytes("wide.txt", "A\tB\tC\tD\tE\tF\tG\tH\tI\tJ\tK\r\n"), output}, 2},
+      {"text form broken after good lines",
+       {folder.WriteBytes("late.txt", "JA1AAA\t21/01/02\r\nJA1BBB\t21/01/03\r\nA\tB\tC\tD\tE\tF\tG\tH\tI\tJ\tK\r\n"),
+        output},
+       2},
       {"missing input", {folder.Name("none.adi"), output}, 2},
       {"not a database", {"--dump", folder.WriteBytes("plain.mst", "hello")}, 2},
       {"unknown option", {"--bogus", "a", "b"}, 1},
@@ -96,7 +100,9 @@ TEST(ImportTool, BadInputLeavesTheExistingDatabaseAlone) {
     EXPECT_FALSE(run.err.empty()) << c.name;
     EXPECT_EQ(ReadFile(output), before) << c.name;
   }
-  EXPECT_FALSE(std::filesystem::exists(output + ".tmp"));
+  for (const std::string& name : folder.Entries()) {
+    EXPECT_TRUE(name == "log.mst" || !name.starts_with("log")) << name << " left behind";
+  }
 }
 
 TEST(QsoTextForm, RejectsMalformedLines) {
