@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "headless/recording_spreadsheet.h"
@@ -68,6 +69,8 @@ class HeadlessBackend : public ui::Backend {
   ui::Cursor cursor = ui::Cursor::kDefault;
   bool terminated = false;
   ui::WidgetId focused = 0;
+  // Every opening (true) and closing (false) of a widget's input method, in order.
+  std::vector<std::pair<ui::WidgetId, bool>> input_method_calls;
   std::vector<ui::OpenDialogOptions> open_dialogs;            // what each dialog was shown with
   std::deque<std::optional<std::string>> open_dialog_answers;  // nullopt or empty queue = cancel
   std::deque<std::optional<ui::Font>> font_dialog_answers;
@@ -121,6 +124,7 @@ class HeadlessBackend : public ui::Backend {
   int TextHeight(ui::WidgetId id, std::string_view text) override;
   void Invalidate(ui::WidgetId id) override;
   void SetFocus(ui::WidgetId id) override;
+  void SetInputMethodOpen(ui::WidgetId id, bool open) override { input_method_calls.emplace_back(id, open); }
   void SetItems(ui::WidgetId combo, const std::vector<std::string>& items) override;
   std::vector<std::string> GetItems(ui::WidgetId combo) override;
   void SetItemIndex(ui::WidgetId combo, int index) override;

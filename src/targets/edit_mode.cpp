@@ -2,8 +2,11 @@
 // record, replace the current record or the current record deleted; the worked entries
 // of every record can be reset. Nothing reaches the file before the operator saves.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/station.h"
+#include "app/texts.h"
 #include "targets/list_search.h"
 #include "targets/list_texts.h"
 #include "targets/record_edit.h"
@@ -13,6 +16,14 @@
 namespace {
 
 constexpr unsigned kEditQuestion = ui::kMbYesNo | ui::kMbIconQuestion | ui::kMbDefButton2;
+
+// A list that would be refused when opened again is not made: the operator is told and
+// the list stays as it was.
+bool RefusedAsTooShort(const std::vector<std::string>& changed) {
+  if (targets::OpensAsList(changed)) return false;
+  ui::Application().ShowMessage(targets::kTextTooFewRecords, app::kAppTitle, ui::kMbOk | ui::kMbIconInformation);
+  return true;
+}
 
 }  // namespace
 
@@ -60,10 +71,16 @@ void TStation::A1Click(ui::Widget* sender) {
     question = text + targets::kTextAddQuestion;
     caption += targets::kAddCaptionTail;
   }
-  if (ui::Application().ShowMessage(question, caption, kEditQuestion) != ui::kIdYes) return;
   const int index = std::clamp(CurrentIndex, 0, static_cast<int>(TargetLines.size()) - 1);
-  dGrid1.SetVisible(false);
   std::string record = targets::RecordFromEditText(text);
+  // A record written back as one field is dropped when the list is read again.
+  if (modify && index >= 1) {
+    std::vector<std::string> changed = TargetLines;
+    changed[static_cast<size_t>(index)] = record;
+    if (RefusedAsTooShort(changed)) return;
+  }
+  if (ui::Application().ShowMessage(question, caption, kEditQuestion) != ui::kIdYes) return;
+  dGrid1.SetVisible(false);
   if (modify) {
     if (index >= 1) TargetLines[static_cast<size_t>(index)] = std::move(record);
   } else {
@@ -78,22 +95,24 @@ void TStation::D1Click(ui::Widget*) {
   CurrentIndex = static_cast<size_t>(row) < RowMap.size() ? RowMap[static_cast<size_t>(row)] : row;
   dGrid1.SetCol(1);
   if (CurrentIndex < 1 || static_cast<size_t>(CurrentIndex) >= TargetLines.size()) return;
-  // A list keeps at least one record: a grid without targets has no row to select.
-  if (TargetLines.size() <= 2) {
-    ui::Application().backend().Beep();
-    return;
-  }
+  std::vector<std::string> remaining = TargetLines;
+  remaining.erase(remaining.begin() + CurrentIndex);
+  if (RefusedAsTooShort(remaining)) return;
   const std::string question = Edit2.Text() + targets::kTextDeleteQuestion;
   if (ui::Application().ShowMessage(question, Award.AwardName + targets::kDeleteCaptionTail,
                                     kEditQuestion) != ui::kIdYes) {
     return;
   }
-  TargetLines.erase(TargetLines.begin() + CurrentIndex);
+  TargetLines = std::move(remaining);
   AfterRecordsChanged();
 }
 
 void TStation::W1Click(ui::Widget*) {
-  targets::ResetWorkedEntries(TargetLines);
+  std::vector<std::string> reset = TargetLines;
+  targets::ResetWorkedEntries(reset);
+  // Records of fewer than three fields go: too many of them would leave no usable list.
+  if (RefusedAsTooShort(reset)) return;
+  TargetLines = std::move(reset);
   N5Click(nullptr);
   WorkedCount = 0;
   // Records too short to keep may have gone: the rows follow the lines again.

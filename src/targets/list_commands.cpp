@@ -53,6 +53,8 @@ void TStation::ConnectListCommandEvents() {
       BitBtn2Click(&BitBtn2);
     }
   };
+  // Search texts are mostly Japanese: the input method is ready when the box opens.
+  Edit1.OnEnter = [this](ui::Widget&) { Edit1.SetInputMethodOpen(true); };
   N5->OnClick = [this](ui::TMenuItem& sender) { N5Click(&sender); };
   A1->OnClick = [this](ui::TMenuItem& sender) { A1Click(&sender); };
   E1->OnClick = [this](ui::TMenuItem& sender) { A1Click(&sender); };
@@ -196,6 +198,8 @@ void TStation::BitBtn1Click(ui::Widget*) {
     return;
   }
   const auto row = targets::FindTextRow(TargetLines, RowMap, dGrid1.RowCount(), text);
+  // Back in the grid, keys are commands, not text.
+  SetInputMethodOpen(false);
   if (row) {
     dGrid1.FocusCell(dGrid1.Col(), *row);
     FindNext1->SetEnabled(true);

@@ -3,6 +3,7 @@
 #include "base/cp932.h"
 #include "base/sjis_text.h"
 #include "targets/comma_text.h"
+#include "targets/target_list.h"
 
 namespace targets {
 namespace {
@@ -37,6 +38,17 @@ void ResetWorkedEntries(std::vector<std::string>& lines) {
     lines[kept++] = JoinCommaText(fields);
   }
   if (!lines.empty()) lines.resize(kept);
+}
+
+bool OpensAsList(const std::vector<std::string>& lines) {
+  if (lines.size() < kMinListLines) return false;
+  std::vector<std::string> fields;
+  size_t kept = 1;  // the header
+  for (size_t n = 1; n < lines.size() && kept < kMinListLines; ++n) {
+    SplitCommaText(lines[n], fields, kMinRecordFields);
+    if (fields.size() >= kMinRecordFields) ++kept;
+  }
+  return kept >= kMinListLines;
 }
 
 }  // namespace targets

@@ -18,4 +18,8 @@ std::string RecordFromEditText(std::string_view text);
 // Line 0, the header, is kept as it is.
 void ResetWorkedEntries(std::vector<std::string>& lines);
 
+// Whether `lines`, once saved, would open again as a list: a list is refused when it has
+// fewer than kMinListLines lines after records of fewer than 2 fields were dropped.
+bool OpensAsList(const std::vector<std::string>& lines);
+
 }  // namespace targets

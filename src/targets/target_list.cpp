@@ -10,7 +10,6 @@ namespace {
 
 constexpr size_t kHeaderFields = 8;
 constexpr size_t kRecordFields = 4;
-constexpr size_t kMinRecordFields = 2;
 
 void ReadHeader(const std::string& header, PreparedList& list) {
   std::vector<std::string> fields;

@@ -15,6 +15,8 @@ namespace targets {
 inline constexpr size_t kMaxListLines = 30001;
 // A usable list has the header and at least 9 records.
 inline constexpr size_t kMinListLines = 10;
+// Records with fewer fields are dropped when a list is read.
+inline constexpr size_t kMinRecordFields = 2;
 // The award keyword of a target is the first 6 bytes of its line.
 inline constexpr size_t kKeywordBytes = 6;
 inline std::string KeywordOfLine(const std::string& line) { return line.substr(0, kKeywordBytes); }

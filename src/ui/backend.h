@@ -69,6 +69,8 @@ class Backend {
   // Repaint the widget soon.
   virtual void Invalidate(WidgetId id) = 0;
   virtual void SetFocus(WidgetId id) = 0;
+  // Opens or closes the input method (for typing Japanese) of the widget's window.
+  virtual void SetInputMethodOpen(WidgetId id, bool open) = 0;
 
   // Combo boxes.
   virtual void SetItems(WidgetId combo, const std::vector<std::string>& items) = 0;

@@ -33,5 +33,6 @@ std::string Widget::Caption() const { return backend().GetText(id_); }
 void Widget::SetCaption(std::string_view caption) { backend().SetText(id_, caption); }
 Rect Widget::Bounds() const { return backend().GetBounds(id_); }
 void Widget::SetBounds(Rect bounds) { backend().SetBounds(id_, bounds); }
+void Widget::SetInputMethodOpen(bool open) { backend().SetInputMethodOpen(id_, open); }
 
 }  // namespace ui

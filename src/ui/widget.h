@@ -36,6 +36,8 @@ class Widget {
   void SetCaption(std::string_view caption);
   Rect Bounds() const;
   void SetBounds(Rect bounds);
+  // Opens or closes the input method for typing Japanese in this widget's window.
+  void SetInputMethodOpen(bool open);
 
   int Tag = 0;
 

@@ -47,6 +47,7 @@ class Win32Backend : public ui::Backend {
   int TextHeight(ui::WidgetId id, std::string_view text) override;
   void Invalidate(ui::WidgetId id) override;
   void SetFocus(ui::WidgetId id) override;
+  void SetInputMethodOpen(ui::WidgetId id, bool open) override;
   void SetItems(ui::WidgetId combo, const std::vector<std::string>& items) override;
   std::vector<std::string> GetItems(ui::WidgetId combo) override;
   void SetItemIndex(ui::WidgetId combo, int index) override;

@@ -3,6 +3,7 @@
 #include "win32/win32_backend.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <algorithm>
 
@@ -60,6 +61,16 @@ void Win32Backend::Invalidate(ui::WidgetId id) {
 
 void Win32Backend::SetFocus(ui::WidgetId id) {
   if (HWND hwnd = At(id).hwnd) ::SetFocus(hwnd);
+}
+
+void Win32Backend::SetInputMethodOpen(ui::WidgetId id, bool open) {
+  HWND hwnd = At(id).hwnd;
+  if (hwnd == nullptr) return;
+  // Without an input method (no Japanese keyboard installed) there is no context.
+  if (HIMC context = ImmGetContext(hwnd)) {
+    ImmSetOpenStatus(context, open);
+    ImmReleaseContext(hwnd, context);
+  }
 }
 
 void Win32Backend::SetItems(ui::WidgetId combo, const std::vector<std::string>& items) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/station_fixture.h"
+#include "targets/list_texts.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -147,6 +148,22 @@ TEST_F(ListCommandsTest, FindSelectsTheFirstMatchAndFindNextWraps) {
   EXPECT_EQ(station.dGrid1.Row(), 1);
 }
 
+TEST_F(ListCommandsTest, TheSearchBoxOpensTheInputMethodAndASearchClosesIt) {
+  TStation& station = StartWithList();
+  using Calls = std::vector<std::pair<ui::WidgetId, bool>>;
+  for (const char* text : {"Name3", "nowhere"}) {
+    SCOPED_TRACE(text);
+    backend().input_method_calls.clear();
+    station.Find1->Click();
+    backend().Fire(station.Edit1.Id(), ui::EventKind::kEnter);  // the focus arrives
+    EXPECT_EQ(backend().input_method_calls, (Calls{{station.Edit1.Id(), true}}));
+    station.Edit1.SetText(text);
+    station.BitBtn1.Click();
+    EXPECT_EQ(backend().input_method_calls, (Calls{{station.Edit1.Id(), true}, {station.Id(), false}}));
+  }
+  EXPECT_EQ(backend().message_boxes.size(), 1u);  // "nowhere" was not found
+}
+
 TEST_F(ListCommandsTest, EditModeAddsModifiesDeletesAndResets) {
   TStation& station = StartWithList();
   EXPECT_TRUE(ReadOnly(station.Edit2));
@@ -208,6 +225,65 @@ TEST_F(ListCommandsTest, EditModeAddsModifiesDeletesAndResets) {
   station.Copy1->Click();
   EXPECT_EQ(backend().clipboard, "");
 }
+
+// A list of fewer than 10 lines is refused when opened: no edit may leave one behind.
+enum class ShortListCommand { kDelete, kReset, kModifyToOneField };
+struct ShortListCase {
+  const char* what;
+  int records;
+  const char* line1;  // replaces record 1 when set: "A-1" is dropped on reading, "A-1,Name1" by the reset
+  int row;
+  ShortListCommand command;
+  size_t lines_after;  // 0: refused, the list unchanged
+};
+
+class ShortListTest : public ListCommandsTest, public ::testing::WithParamInterface<ShortListCase> {};
+
+TEST_P(ShortListTest, EditsThatWouldLeaveAListTooShortToOpenAreRefused) {
+  const ShortListCase& c = GetParam();
+  WriteFile(Path("list.scsv"), ListText(c.records, {"", "JA1A<2>"}));
+  TStation& station = Start({Path("list.scsv")});
+  if (c.line1 != nullptr) station.TargetLines[1] = c.line1;
+  const std::vector<std::string> before = station.TargetLines;
+  station.N5->Click();
+  station.dGrid1.SetRow(c.row);
+  station.Timer2Timer();
+  switch (c.command) {
+    case ShortListCommand::kDelete: station.D1->Click(); break;
+    case ShortListCommand::kReset: station.W1->Click(); break;
+    case ShortListCommand::kModifyToOneField:
+      station.Edit2.SetText("");
+      station.E1->Click();
+      break;
+  }
+  if (c.lines_after == 0) {
+    ASSERT_EQ(backend().message_boxes.size(), 1u);  // told, and not asked first
+    EXPECT_EQ(backend().message_boxes[0].text, targets::kTextTooFewRecords);
+    EXPECT_EQ(backend().message_boxes[0].caption, "Sorvano");
+    EXPECT_EQ(backend().message_boxes[0].flags, ui::kMbOk | ui::kMbIconInformation);
+    EXPECT_EQ(station.TargetLines, before);
+    EXPECT_FALSE(station.Save1->Enabled());
+  } else {
+    for (const auto& box : backend().message_boxes) EXPECT_NE(box.text, targets::kTextTooFewRecords);
+    EXPECT_EQ(station.TargetLines.size(), c.lines_after);
+    EXPECT_EQ(station.dGrid1.RowCount(), static_cast<int>(c.lines_after));
+    EXPECT_TRUE(station.Save1->Enabled());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, ShortListTest,
+    ::testing::Values(
+        ShortListCase{"DeleteAtExactly10Lines", 9, nullptr, 1, ShortListCommand::kDelete, 0},
+        ShortListCase{"DeleteAt11Lines", 10, nullptr, 1, ShortListCommand::kDelete, 10},
+        ShortListCase{"DeleteBesideAOneFieldRecordAt11Lines", 10, "A-1", 2, ShortListCommand::kDelete, 0},
+        ShortListCase{"DeleteOfTheOneFieldRecordAt11Lines", 10, "A-1", 1, ShortListCommand::kDelete, 10},
+        ShortListCase{"ResetThatWouldDropTo9Lines", 9, "A-1,Name1", 1, ShortListCommand::kReset, 0},
+        ShortListCase{"ResetThatDropsTo10Lines", 10, "A-1,Name1", 1, ShortListCommand::kReset, 10},
+        ShortListCase{"ResetThatDropsNothingAt10Lines", 9, nullptr, 1, ShortListCommand::kReset, 10},
+        ShortListCase{"ModifyToOneFieldAt10Lines", 9, nullptr, 1, ShortListCommand::kModifyToOneField, 0},
+        ShortListCase{"ModifyToOneFieldAt11Lines", 10, nullptr, 1, ShortListCommand::kModifyToOneField, 11}),
+    [](const ::testing::TestParamInfo<ShortListCase>& info) { return std::string(info.param.what); });
 
 class RecentFilesTest : public StationTest {
  protected:
