@@ -1,5 +1,6 @@
 // The tally through the real dialog under Wine: the report, the marks and the count in
-// the status line, saving and reloading, an abort, and a cancelled database dialog.
+// the status line, the display filters over the marks it made, saving and reloading, an
+// abort, and a cancelled database dialog.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -120,6 +121,66 @@ TEST_F(TallyTest, TallyReportsMarksAndSurvivesSaveAndReload) {
                [&] { return StatusText(*again).find(summary) != std::string::npos; });
   again->Close();
   EXPECT_EQ(again->WaitExit(), 0u);
+}
+
+// Each display filter over the marks that a tally through the dialog made: the rows it
+// keeps are those of the saved list with that class of worked field, and clicking it
+// again shows all rows.
+TEST_F(TallyTest, DisplayFiltersShowTheClassesTheTallyMarked) {
+  TestFolder& folder = Folder("[Main]\r\nQSO=demo.mst\r\n[Set]\r\nRmks=593\r\n");
+  const std::string list_before = *folder.Read(kDemoListName);
+  auto app = Start();
+  HWND dialog = OpenDialog(*app);
+  Click(dialog, kStartCaption);
+  const MessageBoxView report = app->WaitMessageBox(e2e::Timeout{120000});
+  report.Press(IDOK);
+  e2e::WaitFor("the report box gone", [&] { return !IsWindowVisible(report.handle()); });
+  CloseDialog(*app, dialog);
+  app->PostCommand(app::kCmdSave1);
+  e2e::WaitFor("the list saved", [&] { return folder.Read(kDemoListName) != list_before; });
+
+  // The classes of the saved records: ( confirms, < works.
+  int records = 0, confirmed = 0, worked_only = 0;
+  const std::string saved = *folder.Read(kDemoListName);
+  for (size_t start = saved.find("\r\n") + 2; start < saved.size();) {
+    const size_t end = saved.find("\r\n", start);
+    const std::string line = saved.substr(start, end - start);
+    start = end + 2;
+    ++records;
+    size_t field = 0;
+    for (int comma = 0; comma < 4 && field != std::string::npos; ++comma) field = line.find(',', field + (comma > 0));
+    if (field == std::string::npos) continue;
+    const std::string worked = line.substr(field + 1, line.find(',', field + 1) - field - 1);
+    if (worked.find('(') != std::string::npos) {
+      ++confirmed;
+    } else if (worked.find('<') != std::string::npos) {
+      ++worked_only;
+    }
+  }
+  ASSERT_GT(confirmed, 0);
+  ASSERT_GT(worked_only, 0);
+  const auto summary = [&](int shown) {  // 道の駅＝shown／records件
+    return kAward + "\xef\xbc\x9d" + std::to_string(shown) + "\xef\xbc\x8f" + std::to_string(records) + "\xe4\xbb\xb6";
+  };
+  const auto wait_summary = [&](int shown) {
+    e2e::WaitFor("the status line " + summary(shown),
+                 [&] { return StatusText(*app).find(summary(shown)) != std::string::npos; });
+  };
+  const struct {
+    int command;
+    int shown;
+  } filters[] = {{app::kCmdN6, confirmed + worked_only},
+                 {app::kCmdN8, confirmed},
+                 {app::kCmdN7, records - confirmed - worked_only},
+                 {app::kCmdN10, records - confirmed}};
+  for (const auto& filter : filters) {
+    app->PostCommand(filter.command);
+    wait_summary(filter.shown);
+    app->PostCommand(filter.command);
+    wait_summary(confirmed + worked_only);  // all rows: the worked count of the list
+  }
+  app->Close();
+  EXPECT_EQ(app->WaitExit(), 0u);
 }
 
 TEST_F(TallyTest, CancellingTheDatabaseDialogEndsTheTallySilently) {
