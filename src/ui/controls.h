@@ -108,6 +108,12 @@ class TLabel : public TWinControl {
   explicit TLabel(Widget& parent) : TWinControl(WidgetKind::kLabel, parent) {}
 };
 
+// Shows the program's picture (its icon).
+class TImage : public TWinControl {
+ public:
+  explicit TImage(Widget& parent) : TWinControl(WidgetKind::kImage, parent) {}
+};
+
 class TGroupBox : public TWinControl {
  public:
   explicit TGroupBox(Widget& parent) : TWinControl(WidgetKind::kGroupBox, parent) {}

@@ -39,6 +39,7 @@ enum class WidgetKind {
   kGroupBox,
   kProgressBar,
   kStatusBar,
+  kImage,  // the program's picture
   kDrawGrid,
   kTimer,
 };

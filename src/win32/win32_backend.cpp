@@ -183,12 +183,18 @@ HWND Win32Backend::CreateControlWindow(ui::WidgetKind kind, HWND parent, ui::Wid
     case ui::WidgetKind::kLabel:
       style |= SS_NOTIFY;
       break;
+    case ui::WidgetKind::kImage:
+      style |= SS_ICON | SS_CENTERIMAGE;
+      break;
     default:
       break;
   }
   HWND hwnd = CreateWindowExW(ex_style, window_class, L"", style, 0, 0, 10, 10, parent,
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance_,
                               nullptr);
+  if (hwnd && kind == ui::WidgetKind::kImage) {
+    SendMessageW(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(1))), 0);
+  }
   if (hwnd) SetWindowSubclass(hwnd, ChildProc, id, 0);
   return hwnd;
 }

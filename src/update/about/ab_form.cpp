@@ -33,6 +33,7 @@ TAbForm::TAbForm(TKrxIni& settings) : ui::TForm("TAbForm"), settings_(settings) 
     control->SetFont(kAboutFont);
   }
   Label1.SetBounds({64, 16, 320, 44});
+  Image1.SetBounds({392, 8, 41, 41});
   BitBtn1.SetBounds({48, 104, 89, 41});
   BitBtn1.SetCaption("OK");
   Speed1.SetBounds({168, 104, 257, 41});

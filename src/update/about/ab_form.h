@@ -28,6 +28,7 @@ class TAbForm : public ui::TForm {
   int ModalResult = 0;
 
   ui::TLabel Label1{*this};
+  ui::TImage Image1{*this};
   ui::TButton BitBtn1{*this};
   ui::TButton Speed1{*this};  // Tag 0: the next click checks; 1: it downloads
   ui::TProgressBar Prog1{*this};
