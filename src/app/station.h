@@ -238,7 +238,7 @@ class TStation : public ui::TForm {
   void LayoutSearchBox();
   // The display filter shown now (the Tag of its checked item), or -1 for all rows.
   int CheckedFilterTag() const;
-  void ApplyFilter(int tag);
+  bool ApplyFilter(int tag);
   void ShowFilteredCounts(int kept);
   void AfterRecordsChanged();
 };

@@ -1,10 +1,10 @@
 #include "logger_link/code_lookup.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "base/cp932.h"
 #include "base/sjis_text.h"
+#include "targets/list_search.h"
 
 namespace logger_link {
 namespace {
@@ -18,12 +18,9 @@ const char kNotFoundSuffix[] =
     "\r\r\x81" "E\x81" "E\x81" "E\x82\xc9\x88\xea\x92v\x82\xb7\x82\xe9\x83R\x81[\x83h\x82\xcd"
     "\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5\x82\xbd\x81" "B";
 
-// The target line a row shows, or nothing when the row maps outside the list.
-std::optional<std::string_view> LineOfRow(const LookupList& list, int row) {
-  if (row < 0 || static_cast<size_t>(row) >= list.row_map.size()) return std::nullopt;
-  const int index = list.row_map[static_cast<size_t>(row)];
-  if (index < 0 || static_cast<size_t>(index) >= list.lines.size()) return std::nullopt;
-  return list.lines[static_cast<size_t>(index)];
+// The target line a row shows, or null when the row maps outside the list.
+const std::string* LineOfRow(const LookupList& list, int row) {
+  return targets::LineOfRow(list.lines, list.row_map, row);
 }
 
 int LastRow(const LookupList& list) {

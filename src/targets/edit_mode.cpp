@@ -19,6 +19,11 @@ constexpr unsigned kEditQuestion = ui::kMbYesNo | ui::kMbIconQuestion | ui::kMbD
 
 // A list that would be refused when opened again is not made: the operator is told and
 // the list stays as it was.
+// The line that grid row `row` shows; a row past the row map stands for itself.
+int LineIndexOf(const std::vector<int>& row_map, int row) {
+  return static_cast<size_t>(row) < row_map.size() ? row_map[static_cast<size_t>(row)] : row;
+}
+
 bool RefusedAsTooShort(const std::vector<std::string>& changed) {
   if (targets::OpensAsList(changed)) return false;
   ui::Application().ShowMessage(targets::kTextTooFewRecords, app::kAppTitle, ui::kMbOk | ui::kMbIconInformation);
@@ -60,8 +65,7 @@ void TStation::A1Click(ui::Widget* sender) {
   std::string question;
   std::string caption = Award.AwardName;
   if (modify) {
-    const int row = dGrid1.Row();
-    CurrentIndex = static_cast<size_t>(row) < RowMap.size() ? RowMap[static_cast<size_t>(row)] : row;
+    CurrentIndex = LineIndexOf(RowMap, dGrid1.Row());
     dGrid1.SetCol(1);
     if (CurrentIndex < 1 || static_cast<size_t>(CurrentIndex) >= TargetLines.size()) return;
     question = TargetLines[static_cast<size_t>(CurrentIndex)] + targets::kModifyArrow + text +
@@ -91,8 +95,7 @@ void TStation::A1Click(ui::Widget* sender) {
 }
 
 void TStation::D1Click(ui::Widget*) {
-  const int row = dGrid1.Row();
-  CurrentIndex = static_cast<size_t>(row) < RowMap.size() ? RowMap[static_cast<size_t>(row)] : row;
+  CurrentIndex = LineIndexOf(RowMap, dGrid1.Row());
   dGrid1.SetCol(1);
   if (CurrentIndex < 1 || static_cast<size_t>(CurrentIndex) >= TargetLines.size()) return;
   std::vector<std::string> remaining = TargetLines;

@@ -121,13 +121,15 @@ int TStation::CheckedFilterTag() const {
   return -1;
 }
 
-// Builds the row map of filter `tag`; returns with nothing changed when it keeps nothing.
-void TStation::ApplyFilter(int tag) {
+// Builds the row map of filter `tag` and shows its counts; false, with nothing changed,
+// when it keeps nothing.
+bool TStation::ApplyFilter(int tag) {
   std::vector<int> rows = targets::FilteredRowMap(
       TargetLines, static_cast<targets::DisplayFilter>(tag), FirstChar(TallySettings.WkdChars), ConfirmedOpen());
-  if (rows.size() < 2) return;
+  if (rows.size() < 2) return false;
   RowMap = std::move(rows);
   ShowFilteredCounts(static_cast<int>(RowMap.size()) - 1);
+  return true;
 }
 
 void TStation::ShowFilteredCounts(int kept) {
@@ -144,10 +146,7 @@ void TStation::N6Click(ui::Widget* sender) {
     return;
   }
   FindNext1->SetEnabled(false);
-  const int tag = item->Tag;
-  std::vector<int> rows = targets::FilteredRowMap(
-      TargetLines, static_cast<targets::DisplayFilter>(tag), FirstChar(TallySettings.WkdChars), ConfirmedOpen());
-  if (rows.size() < 2) {
+  if (!ApplyFilter(item->Tag)) {
     const std::string caption = item->Caption();
     const std::string name = caption.substr(0, caption.size() - std::min(caption.size(), kShowSuffixBytes));
     ui::Application().ShowMessage(name + targets::kTextNotFoundTail, app::kAppTitle,
@@ -158,9 +157,7 @@ void TStation::N6Click(ui::Widget* sender) {
   }
   for (auto* other : {N6.get(), N7.get(), N8.get(), N10.get()}) other->SetChecked(other == item);
   Filtered = true;
-  RowMap = std::move(rows);
   Timer2.SetTimerEnabled(true);
-  ShowFilteredCounts(static_cast<int>(RowMap.size()) - 1);
   if (dGrid1.Row() >= dGrid1.RowCount()) dGrid1.SetRow(std::max(1, dGrid1.RowCount() - 1));
   DrawRow = -1;
   N5Click(nullptr);

@@ -16,14 +16,6 @@ bool Holds(std::string_view text, std::string_view pattern) {
   return !pattern.empty() && cp932::Find(text, pattern) != std::string_view::npos;
 }
 
-const std::string* LineOfRow(const std::vector<std::string>& lines, const std::vector<int>& row_map,
-                             int row) {
-  if (row < 0 || static_cast<size_t>(row) >= row_map.size()) return nullptr;
-  const int index = row_map[static_cast<size_t>(row)];
-  if (index < 0 || static_cast<size_t>(index) >= lines.size()) return nullptr;
-  return &lines[static_cast<size_t>(index)];
-}
-
 // Field `index` of a comma-text line as it stands in the line, quotes included, or
 // nothing when the line has fewer fields. Reads as SplitCommaText does, without copying.
 std::optional<std::string_view> RawField(std::string_view line, size_t index) {
@@ -156,6 +148,14 @@ std::optional<int> FindNextTextRow(const std::vector<std::string>& lines,
     if (line != nullptr && Holds(*line, text)) return row;
   }
   return std::nullopt;
+}
+
+const std::string* LineOfRow(const std::vector<std::string>& lines, const std::vector<int>& row_map,
+                             int row) {
+  if (row < 0 || static_cast<size_t>(row) >= row_map.size()) return nullptr;
+  const int index = row_map[static_cast<size_t>(row)];
+  if (index < 0 || static_cast<size_t>(index) >= lines.size()) return nullptr;
+  return &lines[static_cast<size_t>(index)];
 }
 
 }  // namespace targets

@@ -30,6 +30,9 @@ std::vector<int> FilteredRowMap(const std::vector<std::string>& lines, DisplayFi
 // The row map of the whole list: row i shows line i, for every line.
 std::vector<int> IdentityRowMap(size_t line_count);
 
+// The line that grid row `row` shows, or null when the row maps outside the list.
+const std::string* LineOfRow(const std::vector<std::string>& lines, const std::vector<int>& row_map, int row);
+
 // The key of an area jump: a comma and the first two bytes of the area name
 // ("10 東京都" gives ",10").
 std::string AreaKey(std::string_view area_name);
