@@ -11,7 +11,6 @@
 namespace {
 
 constexpr char kRecentSection[] = "fHist";
-constexpr int kVkShift = 0x10;
 
 std::string RecentKey(size_t n) { return "FF" + std::to_string(n); }
 
@@ -64,7 +63,7 @@ void TStation::FF0Click(ui::Widget* sender) {
   const size_t position = static_cast<size_t>(sender->Tag);
   if (position >= FF.size()) return;
   ui::TMenuItem& item = *FF[position];
-  if (ui::Application().backend().IsKeyDown(kVkShift)) {
+  if (ui::Application().backend().IsKeyDown(ui::kVkShift)) {
     item.SetCaption("");
     item.SetVisible(false);
     UpdateRecentFiles(std::string());

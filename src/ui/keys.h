@@ -9,6 +9,7 @@ namespace ui {
 inline constexpr int kVkBack = 0x08;
 inline constexpr int kVkTab = 0x09;
 inline constexpr int kVkReturn = 0x0D;
+inline constexpr int kVkShift = 0x10;
 inline constexpr int kVkEscape = 0x1B;
 inline constexpr int kVkSpace = 0x20;
 inline constexpr int kVkPrior = 0x21;  // Page Up

@@ -6,13 +6,8 @@
 #include "tally/dialog/sorva_b.h"
 #include "tally/dialog/sorva_b_texts.h"
 #include "ui/application.h"
+#include "ui/keys.h"
 #include "ui/message_box.h"
-
-namespace {
-
-constexpr int kVkShift = 0x10;
-
-}  // namespace
 
 void TSorvaB::Speed1Click(ui::Widget& sender) {
   TStation& station = station_;
@@ -21,7 +16,7 @@ void TSorvaB::Speed1Click(ui::Widget& sender) {
   ui::Backend& backend = ui::Application().backend();
 
   // Shift+click forgets the chosen font; the defaults apply from the next start.
-  if (backend.IsKeyDown(kVkShift)) {
+  if (backend.IsKeyDown(ui::kVkShift)) {
     station.Settings->EraseSection(section);
     ui::Application().ShowMessage(tally::dialog_texts::kFontsReset, app::kAppTitle,
                                  ui::kMbOk | ui::kMbIconInformation);

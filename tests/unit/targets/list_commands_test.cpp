@@ -8,6 +8,7 @@
 
 #include "support/station_fixture.h"
 #include "targets/list_texts.h"
+#include "ui/keys.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -314,7 +315,7 @@ TEST_F(RecentFilesTest, FilledFromTheSettingsAndSwitchedWithOneClick) {
   EXPECT_EQ(station.FF[2]->Caption(), Path("list1.scsv"));
   EXPECT_EQ(station.FF[3]->Caption(), Path("list3.scsv"));
 
-  backend().keys_down = {0x10};
+  backend().keys_down = {ui::kVkShift};
   station.FF[2]->Click();  // Shift: removed, list3 moves up
   backend().keys_down.clear();
   EXPECT_EQ(station.ListFileName, Path("list2.scsv"));

@@ -1,10 +1,10 @@
 #include "app/settings_fonts.h"
 #include "dialog_fixture.h"
+#include "ui/keys.h"
 #include "ui/message_box.h"
 
 namespace {
 
-constexpr int kVkShift = 0x10;
 constexpr char kFontsReset[] =
     "\x83t\x83H\x83\x93\x83g\x82\xf0\x8f\x89\x8a\xfa\x92l\x82\xc9\x96\xdf\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81" "B\r\r"
     "\x8e\x9f\x89\xf1\x8bN\x93\xae\x8e\x9e\x82\xa9\x82\xe7\x97L\x8c\xf8\x82\xc9\x82\xc8\x82\xe8\x82\xdc\x82\xb7\x81" "B";  // フォントを初期値に戻しました。\r\r次回起動時から有効になります。
@@ -34,7 +34,7 @@ TEST_F(DialogTest, ListFontButtonChangesOnlyTheGridAndStatusBar) {
 
 TEST_F(DialogTest, ShiftClickForgetsTheFontUntilTheNextStart) {
   StartWith("[Font1]\r\nSize=30\r\nName=Big\r\n[Font2]\r\nSize=20\r\n");
-  backend().keys_down.insert(kVkShift);
+  backend().keys_down.insert(ui::kVkShift);
   WorkDialog([](TSorvaB& dialog) { dialog.Speed1.Click(); });
   ASSERT_EQ(backend().message_boxes.size(), 1u);
   EXPECT_EQ(backend().message_boxes[0].text, kFontsReset);
